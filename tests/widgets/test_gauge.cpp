@@ -1,0 +1,221 @@
+#include "TGauge.h"
+
+#include <QPainter>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+constexpr int kWidth = 521; // the gauge's size in the main window
+constexpr int kHeight = 17;
+
+QRgb Rgb(TColor c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+// Where the text "<percent>%" puts its pixels, drawn on its own the way the
+// gauge must draw it: centred in the inner area, no antialiasing.
+QImage TextMask(int percent) {
+    QImage mask(kWidth, kHeight, QImage::Format_RGB32);
+    mask.fill(Qt::white);
+    QPainter painter(&mask);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    font.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QRect inner(1, 1, kWidth - 2, kHeight - 2);
+    painter.setClipRect(inner);
+    painter.drawText(inner, Qt::AlignCenter, QString::number(percent) + QLatin1Char('%'));
+    return mask;
+}
+
+} // namespace
+
+class TestGauge : public QObject {
+    Q_OBJECT
+
+private slots:
+    void freshGauge();
+    void showsValue_data();
+    void showsValue();
+    void textColours_data();
+    void textColours();
+    void valueHeldPaintsNothing_data();
+    void valueHeldPaintsNothing();
+    void foreColourRepaintsAtOnce();
+};
+
+void TestGauge::freshGauge() {
+    TGauge gauge;
+    gauge.resize(kWidth, kHeight);
+    QCOMPARE(gauge.MinValue(), 0);
+    QCOMPARE(gauge.MaxValue(), 100);
+    QCOMPARE(gauge.Progress(), 0);
+    QCOMPARE(gauge.ForeColor(), TColor(0x0003DBE7));
+    QCOMPARE(gauge.BackColor(), clWhite);
+    QVERIFY(gauge.ShowText());
+
+    const QImage image = gauge.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(image.size(), QSize(kWidth, kHeight));
+    const QImage text = TextMask(0);
+    int black = 0;
+    for (int y = 1; y < kHeight - 1; ++y)
+        for (int x = 1; x < kWidth - 1; ++x) {
+            const QRgb pixel = image.pixel(x, y) & 0xFFFFFF;
+            // Empty white bar with "0%" in black: nothing of the fore colour.
+            QCOMPARE(pixel, (text.pixel(x, y) & 0xFFFFFF) == 0 ? 0u : 0xFFFFFFu);
+            black += pixel == 0;
+        }
+    QVERIFY(black > 10);
+    // Centred: the text's pixels lie around the middle column.
+    int left = kWidth, right = 0;
+    for (int y = 1; y < kHeight - 1; ++y)
+        for (int x = 1; x < kWidth - 1; ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) == 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    QVERIFY(qAbs((left + right) / 2 - kWidth / 2) <= 2);
+}
+
+void TestGauge::showsValue_data() {
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("held");
+    QTest::addColumn<int>("fill"); // filled columns of the 519 inner ones
+
+    QTest::newRow("45") << 45 << 45 << 233; // 519 * 45 / 100 = 233.55, rounded down
+    QTest::newRow("150 is the maximum") << 150 << 100 << 519;
+    QTest::newRow("-5 is the minimum") << -5 << 0 << 0;
+    QTest::newRow("1") << 1 << 1 << 5;
+    QTest::newRow("50 splits the text") << 50 << 50 << 259;
+    QTest::newRow("99") << 99 << 99 << 513;
+}
+
+void TestGauge::showsValue() {
+    QFETCH(int, value);
+    QFETCH(int, held);
+    QFETCH(int, fill);
+
+    TGauge gauge;
+    gauge.resize(kWidth, kHeight);
+    gauge.SetProgress(value);
+    QCOMPARE(gauge.Progress(), held);
+    QCOMPARE(gauge.PercentDone(), held);
+
+    const QImage image = gauge.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int x = 0; x < kWidth; ++x) {
+        QCOMPARE(image.pixel(x, 0) & 0xFFFFFF, 0u);
+        QCOMPARE(image.pixel(x, kHeight - 1) & 0xFFFFFF, 0u);
+    }
+    for (int y = 0; y < kHeight; ++y) {
+        QCOMPARE(image.pixel(0, y) & 0xFFFFFF, 0u);
+        QCOMPARE(image.pixel(kWidth - 1, y) & 0xFFFFFF, 0u);
+    }
+    // Bar over the full inner height, then back colour; the text pixels are
+    // those of "<held>%" and each is the inverse of what lies under it.
+    const QImage text = TextMask(held);
+    int textPixels = 0;
+    for (int y = 1; y < kHeight - 1; ++y)
+        for (int x = 1; x < kWidth - 1; ++x) {
+            const QRgb under = x - 1 < fill ? Rgb(0x0003DBE7) : qRgb(255, 255, 255);
+            const bool isText = (text.pixel(x, y) & 0xFFFFFF) == 0;
+            textPixels += isText;
+            const QRgb expected = isText ? (under ^ 0xFFFFFF) : under;
+            if ((image.pixel(x, y) & 0xFFFFFF) != (expected & 0xFFFFFF))
+                QFAIL(qPrintable(QStringLiteral("pixel %1,%2 is %3, expected %4")
+                                     .arg(x)
+                                     .arg(y)
+                                     .arg(image.pixel(x, y) & 0xFFFFFF, 6, 16)
+                                     .arg(expected & 0xFFFFFF, 6, 16)));
+        }
+    QVERIFY(textPixels > 10);
+}
+
+void TestGauge::textColours_data() {
+    QTest::addColumn<TColor>("fore");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QRgb>("textColour");
+
+    QTest::newRow("built-in fore colour, over the bar")
+        << TColor(0x0003DBE7) << 100 << qRgb(24, 36, 252);
+    QTest::newRow("over the white part") << TColor(0x0003DBE7) << 0 << qRgb(0, 0, 0);
+    QTest::newRow("green bar") << clGreen << 100 << qRgb(255, 127, 255);
+    QTest::newRow("black bar") << clBlack << 100 << qRgb(255, 255, 255);
+}
+
+void TestGauge::textColours() {
+    QFETCH(TColor, fore);
+    QFETCH(int, value);
+    QFETCH(QRgb, textColour);
+
+    TGauge gauge;
+    gauge.resize(kWidth, kHeight);
+    gauge.SetForeColor(fore);
+    gauge.SetProgress(value);
+    const QImage image = gauge.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage text = TextMask(value);
+    int checked = 0;
+    for (int y = 1; y < kHeight - 1; ++y)
+        for (int x = 1; x < kWidth - 1; ++x)
+            if ((text.pixel(x, y) & 0xFFFFFF) == 0) {
+                QCOMPARE(image.pixel(x, y) & 0xFFFFFF, textColour & 0xFFFFFF);
+                ++checked;
+            }
+    QVERIFY(checked > 10);
+}
+
+void TestGauge::valueHeldPaintsNothing_data() {
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("again");
+
+    QTest::newRow("same value") << 30 << 30;
+    QTest::newRow("above the maximum at 100") << 100 << 150;
+    QTest::newRow("below the minimum at 0") << 0 << -5;
+}
+
+void TestGauge::valueHeldPaintsNothing() {
+    QFETCH(int, first);
+    QFETCH(int, again);
+
+    TGauge gauge;
+    gauge.resize(kWidth, kHeight);
+    gauge.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&gauge));
+    QCoreApplication::processEvents();
+    IProgressDisplay& display = gauge;
+
+    QSignalSpy paints(&gauge, &TGauge::painted);
+    display.SetProgress(first);
+    // A changed percentage is painted inside the call, not later.
+    QCOMPARE(paints.count(), first == 0 ? 0 : 1);
+    const int before = paints.count();
+    display.SetProgress(again);
+    QCOMPARE(paints.count(), before);
+    QCoreApplication::processEvents();
+    QCOMPARE(paints.count(), before);
+    QCOMPARE(gauge.Progress(), first);
+}
+
+void TestGauge::foreColourRepaintsAtOnce() {
+    TGauge gauge;
+    gauge.resize(kWidth, kHeight);
+    gauge.SetProgress(100);
+    gauge.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&gauge));
+    QCoreApplication::processEvents();
+
+    QSignalSpy paints(&gauge, &TGauge::painted);
+    const int countBefore = gauge.PaintCount();
+    gauge.SetForeColor(clGreen);
+    QCOMPARE(paints.count(), 1);
+    QCOMPARE(gauge.PaintCount(), countBefore + 1);
+    QCOMPARE(gauge.ForeColor(), clGreen);
+    gauge.SetForeColor(clGreen);
+    QCOMPARE(paints.count(), 1);
+
+    const QImage image = gauge.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(image.pixel(1, 1) & 0xFFFFFF, Rgb(clGreen) & 0xFFFFFF);
+    QCOMPARE(image.pixel(kWidth - 2, kHeight - 2) & 0xFFFFFF, Rgb(clGreen) & 0xFFFFFF);
+}
+
+QTEST_MAIN(TestGauge)
+#include "test_gauge.moc"

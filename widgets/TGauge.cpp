@@ -1,0 +1,129 @@
+#include "TGauge.h"
+
+#include <QFont>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+QColor ToQColor(TColor color, const QPalette& palette) {
+    // A colour of the user's scheme: the nearest role of the desktop palette.
+    if (IsSystemColor(color))
+        return color == clWindowText ? palette.color(QPalette::WindowText)
+                                     : palette.color(QPalette::Window);
+    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
+}
+
+QFont GaugeFont() {
+    // fontconfig picks its stand-in where the face is missing. Without
+    // antialiasing every glyph pixel is either text or not, so inverting the
+    // pixels under it gives exact colours.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    font.setWeight(QFont::Normal);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+} // namespace
+
+TGauge::TGauge(QWidget* parent) : QWidget(parent) {
+    // The whole widget is drawn from one picture, so Qt need not clear it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+int TGauge::PercentDone() const {
+    const int range = m_maxValue - m_minValue;
+    if (range <= 0)
+        return 0;
+    return int((long long)(m_progress - m_minValue) * 100 / range);
+}
+
+void TGauge::SetProgress(int value) {
+    value = std::clamp(value, m_minValue, m_maxValue);
+    if (value == m_progress)
+        return;
+    const int shownBefore = PercentDone();
+    m_progress = value;
+    if (PercentDone() != shownBefore)
+        repaint();
+}
+
+void TGauge::SetForeColor(TColor color) {
+    if (color == m_foreColor)
+        return;
+    m_foreColor = color;
+    repaint();
+}
+
+void TGauge::SetBackColor(TColor color) {
+    if (color == m_backColor)
+        return;
+    m_backColor = color;
+    repaint();
+}
+
+void TGauge::SetShowText(bool show) {
+    if (show == m_showText)
+        return;
+    m_showText = show;
+    repaint();
+}
+
+QSize TGauge::sizeHint() const { return QSize(521, 17); }
+
+QImage TGauge::Render() const {
+    const QSize size = this->size();
+    QImage image(size, QImage::Format_RGB32);
+    if (size.isEmpty())
+        return image;
+
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), Qt::black);
+    const QRect inner = image.rect().adjusted(1, 1, -1, -1);
+    if (inner.isEmpty())
+        return image;
+    painter.fillRect(inner, ToQColor(m_backColor, palette()));
+    const int percent = PercentDone();
+    const int filled = inner.width() * percent / 100;
+    if (filled > 0)
+        painter.fillRect(QRect(inner.left(), inner.top(), filled, inner.height()),
+                         ToQColor(m_foreColor, palette()));
+    painter.end();
+
+    if (!m_showText)
+        return image;
+
+    // The text as a mask, then every pixel under it exclusive-or'ed with white.
+    QImage mask(size, QImage::Format_ARGB32);
+    mask.fill(Qt::transparent);
+    QPainter maskPainter(&mask);
+    maskPainter.setRenderHint(QPainter::TextAntialiasing, false);
+    maskPainter.setRenderHint(QPainter::Antialiasing, false);
+    maskPainter.setFont(GaugeFont());
+    maskPainter.setPen(Qt::black);
+    maskPainter.setClipRect(inner);
+    maskPainter.drawText(inner, Qt::AlignCenter, QStringLiteral("%1%").arg(percent));
+    maskPainter.end();
+
+    for (int y = inner.top(); y <= inner.bottom(); ++y) {
+        const QRgb* maskLine = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = inner.left(); x <= inner.right(); ++x)
+            if (qAlpha(maskLine[x]) >= 128)
+                line[x] ^= 0x00FFFFFFu;
+    }
+    return image;
+}
+
+void TGauge::paintEvent(QPaintEvent*) {
+    // One finished picture copied in one step: no half-drawn state reaches the screen.
+    const QImage image = Render();
+    QPainter painter(this);
+    painter.drawImage(0, 0, image);
+    painter.end();
+    ++m_paintCount;
+    emit painted();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "IProgressDisplay.h"
+#include "TColor.h"
+
+#include <QImage>
+#include <QWidget>
+
+// The percentage gauge under the pages: a horizontal bar filled from the left
+// with its percentage written over it. Every new value is on the screen before
+// the setter returns, so the progress ramp shows while an operation holds the
+// user-interface thread.
+class TGauge : public QWidget, public IProgressDisplay {
+    Q_OBJECT
+
+public:
+    explicit TGauge(QWidget* parent = nullptr);
+
+    int MinValue() const { return m_minValue; }
+    int MaxValue() const { return m_maxValue; }
+    int Progress() const { return m_progress; }
+    // Kept within MinValue..MaxValue; the value held changes nothing.
+    void SetProgress(int value) override;
+    // The integer part of the value's share of the range, in percent.
+    int PercentDone() const;
+
+    TColor ForeColor() const { return m_foreColor; }
+    void SetForeColor(TColor color);
+    TColor BackColor() const { return m_backColor; }
+    void SetBackColor(TColor color);
+    bool ShowText() const { return m_showText; }
+    void SetShowText(bool show);
+
+    // How many times the gauge has been painted since it was made.
+    int PaintCount() const { return m_paintCount; }
+
+    // The whole picture of the gauge at its current size, as it is painted.
+    QImage Render() const;
+
+    QSize sizeHint() const override;
+
+signals:
+    void painted();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int m_minValue = 0;
+    int m_maxValue = 100;
+    int m_progress = 0;
+    TColor m_foreColor = 0x0003DBE7;
+    TColor m_backColor = clWhite;
+    bool m_showText = true;
+    int m_paintCount = 0;
+};
