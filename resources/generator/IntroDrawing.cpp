@@ -50,7 +50,7 @@ void DrawEditionMark(QPainter& painter) {
     const int shadow = 3;
     const QPainterPath mark = ArtDrawing::FitPath(
         TextPath(QStringLiteral("PLUS"), MakeFont(QStringLiteral("Nimbus Sans"), 80, true, false)),
-        QRectF(156 + pen / 2, 71 + pen / 2, 104 - pen - shadow, 46 - pen - shadow));
+        QRectF(156 + pen / 2, 71 + pen / 2, 104 - pen / 2 - shadow, 46 - pen / 2 - shadow));
     ClipToRows(painter, 71, 116);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(128, 128, 128));
