@@ -2,11 +2,14 @@
 #include "EInvalidPath.h"
 #include "ERenameFailed.h"
 #include "IFileOpener.h"
+#include "TFilePropertiesDialog.h"
 #include "TShellListView.h"
 #include "TWorkFolderModel.h"
 #include "TempDrive.h"
 
 #include <QAbstractItemModelTester>
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QtTest>
@@ -95,6 +98,7 @@ private slots:
     void opensThroughTheOpener_data();
     void opensThroughTheOpener();
     void backspaceShowsParentUpToDriveRoot();
+    void altEnterShowsProperties();
     void renameConfirmed();
     void refusedRenameKeepsOldName_data();
     void refusedRenameKeepsOldName();
@@ -249,8 +253,11 @@ void TestShellListView::opensThroughTheOpener() {
         } else {
             f.view->scrollTo(index);
             const QPoint at = f.view->visualRect(index).center();
-            qDebug() << at << f.view->indexAt(at) << index;
+            QCOMPARE(f.view->indexAt(at), index);
+            // The order a real double-click arrives in: press, release, double-click, release.
+            QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseDClick(f.view->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseRelease(f.view->viewport(), Qt::LeftButton, {}, at);
         }
     } else {
         QCOMPARE(f.view->SelectedRow(), -1);
@@ -283,6 +290,34 @@ void TestShellListView::backspaceShowsParentUpToDriveRoot() {
     QTest::keyClick(f.view.get(), Qt::Key_Backspace);
     QVERIFY(fs::equivalent(f.view->CurrentFolder(), f.drive.Root()));
     QCOMPARE(f.view->ItemNames(), (QStringList{"orvantis", "AUTOEXEC.BAT"}));
+}
+
+void TestShellListView::altEnterShowsProperties() {
+    Fixture f({"LOGO_FINAL.BMP", "b.bmp"});
+    QVERIFY(DosAttributes::Write(f.Work("LOGO_FINAL.BMP"), faSysFile | faArchive));
+    f.view->SetRoot(kWorkFolder);
+    f.view->setCurrentIndex(f.IndexOf("LOGO_FINAL.BMP"));
+    QTest::keyClick(f.view.get(), Qt::Key_Return, Qt::AltModifier);
+
+    QVERIFY(f.opener.m_opened.empty());
+    const auto dialogs = f.view->findChildren<TFilePropertiesDialog*>();
+    QCOMPARE(dialogs.size(), 1);
+    // Shown without blocking: the test goes on while it is open.
+    QVERIFY(dialogs.front()->isVisible());
+    QVERIFY(!dialogs.front()->isModal());
+    QStringList texts;
+    for (const QLabel* label : dialogs.front()->findChildren<QLabel*>())
+        texts << label->text();
+    QVERIFY(texts.contains(QStringLiteral("LOGO_FINAL.BMP")));
+    QVERIFY(texts.contains(QString::fromStdString(f.Work().string())));
+    QVERIFY(std::any_of(texts.begin(), texts.end(),
+                        [](const QString& text) { return text.contains(QStringLiteral("(2 bytes)")); }));
+    QStringList checked;
+    for (const QCheckBox* box : dialogs.front()->findChildren<QCheckBox*>())
+        if (box->isChecked())
+            checked << box->text();
+    QCOMPARE(checked, (QStringList{"Sistema", "Arquivo"}));
+    dialogs.front()->close();
 }
 
 void TestShellListView::renameConfirmed() {
