@@ -78,8 +78,7 @@ std::vector<TWorkFolderModel::Entry> TWorkFolderModel::ReadEntries() const {
     std::vector<Entry> entries;
     if (m_folder.empty())
         return entries;
-    static const QMimeDatabase mimeDatabase;
-    static const QFileIconProvider iconProvider;
+    const QMimeDatabase mimeDatabase;
     std::error_code ec;
     for (fs::directory_iterator it(m_folder, ec), end; !ec && it != end; it.increment(ec)) {
         const fs::path path = it->path();
@@ -92,7 +91,7 @@ std::vector<TWorkFolderModel::Entry> TWorkFolderModel::ReadEntries() const {
         std::error_code typeError;
         entry.isFolder = fs::is_directory(path, typeError);
         entry.typeName = mime.comment();
-        const QIcon fallback = iconProvider.icon(info);
+        const QIcon fallback = m_iconProvider.icon(info);
         entry.icon = QIcon::fromTheme(mime.iconName(), QIcon::fromTheme(mime.genericIconName(), fallback));
         if (entry.icon.isNull())
             entry.icon = fallback;

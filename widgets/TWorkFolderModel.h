@@ -2,6 +2,7 @@
 
 #include <QAbstractListModel>
 #include <QCollator>
+#include <QFileIconProvider>
 #include <QIcon>
 #include <QStringList>
 
@@ -63,6 +64,7 @@ private:
     std::filesystem::path m_folder;
     std::vector<Entry> m_entries;
     QCollator m_collator;
+    QFileIconProvider m_iconProvider;
     ErrorReporter m_errorReporter;
     int m_readCount = 0;
 };
