@@ -31,6 +31,17 @@ int EInOutError::CodeFromErrno(int err) {
     case EROFS: return 5;
     case ENOSPC:
     case EDQUOT: return 101;
-    default: return err;
+    default:
+        break;
+    }
+    // Any other error shows its own number, unless that number is one of the
+    // named codes: EIO would read as "File access denied". Those are shown as
+    // the general failure of a device, as Windows reports it.
+    constexpr int kGeneralFailure = 31;
+    switch (err) {
+    case 2: case 3: case 4: case 5: case 100: case 101: case 103: case 106:
+        return kGeneralFailure;
+    default:
+        return err;
     }
 }

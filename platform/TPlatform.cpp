@@ -215,9 +215,16 @@ void TPlatform::AppendTextLine(const std::string& path, const std::string& text)
             error = EInOutError::CodeFromErrno(errno);
     }
     if (error == 0) {
+        // A line that does not fit whole is taken back, so the file never ends
+        // in half a line.
+        struct stat st {};
+        const bool sized = ::fstat(fd, &st) == 0;
         const std::string line = text + "\r\n";
-        if (!WriteAll(fd, line.data(), line.size()))
+        if (!WriteAll(fd, line.data(), line.size())) {
             error = EInOutError::CodeFromErrno(errno);
+            if (sized && S_ISREG(st.st_mode))
+                (void)::ftruncate(fd, st.st_size);
+        }
     }
     if (fd >= 0 && ::close(fd) != 0 && error == 0)
         error = EInOutError::CodeFromErrno(errno);

@@ -182,7 +182,9 @@ std::string TSampleDrive::BootScreen(TScreen screen) {
     return EncodeBmp(canvas, palette, important);
 }
 
-bool TSampleDrive::Ensure(const fs::path& root) {
+bool TSampleDrive::Ensure(const fs::path& given) {
+    // "drive_c/" names the same folder as "drive_c"; the staging name needs the last component.
+    const fs::path root = given.has_filename() ? given : given.parent_path();
     std::error_code ec;
     if (fs::exists(fs::symlink_status(root, ec)))
         return fs::is_directory(root, ec);

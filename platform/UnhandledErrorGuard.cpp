@@ -3,7 +3,8 @@
 #include "IDialogService.h"
 
 std::string ErrorBoxText(const std::string& message) {
-    if (!message.empty() && message.back() > '.')
+    // Compared as a byte: a letter with an accent sorts after "." as well.
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
         return message + ".";
     return message;
 }
