@@ -1,0 +1,185 @@
+// Times every ramped logo operation with the real clock against a painted gauge
+// on a temporary drive with full-size boot screens, and compares each with the
+// fixed pauses of its ramp.
+
+#include "LogoSlots.h"
+#include "RunWithProgressRamp.h"
+#include "SystemClock.h"
+#include "TDrive.h"
+#include "TGauge.h"
+#include "TLogoOperations.h"
+#include "TPlatform.h"
+#include "TNullDisplay.h"
+#include "TSampleDrive.h"
+#include "TTimedDisplay.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int Repetitions = 5;
+
+struct Operation {
+    const char* name;
+    std::function<void(TLogoOperations&)> run; // empty for the bare ramps
+    double pausesMs;
+    std::vector<double> wallMs;
+    std::vector<double> settingMs;
+    std::vector<int> paints;
+};
+
+double Median(std::vector<double> values) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t mid = values.size() / 2;
+    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
+// Puts every live screen, working copy and backup in place, so that each run
+// finds the files its steps copy or delete.
+void LayDrive(IPlatform& platform) {
+    platform.WinExec("Command.com /c MD " + WorkFolder(), 0);
+    platform.WinExec("Command.com /c MD " + BackupFolder(), 0);
+    for (TLogoSlot slot : AllLogoSlots) {
+        platform.CopyFileA(LiveLogoPath(slot), BackupLogoPath(slot), true);
+        platform.CopyFileA(BackupLogoPath(slot), LiveLogoPath(slot), false);
+        platform.CopyFileA(BackupLogoPath(slot), WorkLogoPath(slot), false);
+    }
+}
+
+// Other work on the machine lengthens the pauses and paints; the table says how much there was.
+std::string LoadAverage() {
+    std::ifstream in("/proc/loadavg");
+    std::string one, five, fifteen;
+    in >> one >> five >> fifteen;
+    return in ? one + " " + five + " " + fifteen : std::string("unknown");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+
+    QTemporaryDir temp;
+    const std::filesystem::path root = std::filesystem::path(temp.path().toStdString()) / "c";
+    if (!temp.isValid() || !TSampleDrive::Ensure(root)) {
+        std::fprintf(stderr, "orvantis_bench: cannot make the sample drive\n");
+        return 1;
+    }
+    TDrive drive(root);
+    SystemClock clock;
+    TPlatform platform(drive, clock);
+    LayDrive(platform);
+
+    // The gauge in a shown window, so that every setting is really painted.
+    QWidget window;
+    window.resize(640, 120);
+    TGauge gauge(&window);
+    gauge.setGeometry(8, 80, 617, 21);
+    window.show();
+    for (int i = 0; i < 10; ++i)
+        QApplication::processEvents();
+    if (!gauge.isVisible()) {
+        std::fprintf(stderr, "orvantis_bench: the gauge is not shown\n");
+        return 1;
+    }
+
+    TTimedDisplay display(gauge);
+    TLogoOperations operations(platform, display);
+
+    std::vector<Operation> all = {
+        {"ExtractLogo(lsInitial)", [](TLogoOperations& o) { o.ExtractLogo(lsInitial); }, 840, {}, {}, {}},
+        {"ExtractLogo(lsIntermediate)", [](TLogoOperations& o) { o.ExtractLogo(lsIntermediate); }, 840, {}, {}, {}},
+        {"ExtractLogo(lsFinal)", [](TLogoOperations& o) { o.ExtractLogo(lsFinal); }, 840, {}, {}, {}},
+        {"ExtractAllLogos", [](TLogoOperations& o) { o.ExtractAllLogos(); }, 840, {}, {}, {}},
+        {"InsertLogo(lsInitial)", [](TLogoOperations& o) { o.InsertLogo(lsInitial); }, 840, {}, {}, {}},
+        {"InsertLogo(lsIntermediate)", [](TLogoOperations& o) { o.InsertLogo(lsIntermediate); }, 840, {}, {}, {}},
+        {"InsertLogo(lsFinal)", [](TLogoOperations& o) { o.InsertLogo(lsFinal); }, 840, {}, {}, {}},
+        {"InsertAllLogos", [](TLogoOperations& o) { o.InsertAllLogos(); }, 840, {}, {}, {}},
+        {"RestoreBackupLogo(lsInitial)", [](TLogoOperations& o) { o.RestoreBackupLogo(lsInitial); }, 3800, {}, {}, {}},
+        {"RestoreWindowsInitialLogo", [](TLogoOperations& o) { o.RestoreWindowsInitialLogo(); }, 840, {}, {}, {}},
+        {"RestoreBackupLogo(lsIntermediate)", [](TLogoOperations& o) { o.RestoreBackupLogo(lsIntermediate); }, 840, {}, {}, {}},
+        {"RestoreBackupLogo(lsFinal)", [](TLogoOperations& o) { o.RestoreBackupLogo(lsFinal); }, 840, {}, {}, {}},
+    };
+
+    std::printf("ORVANTIS logo operations: %d runs each, interleaved, real clock, painted gauge,\n"
+                "boot screens of %ju bytes on a temporary drive (%s), load average %s\n\n",
+                Repetitions, std::uintmax_t(std::filesystem::file_size(*drive.Resolve(LiveLogoPath(lsInitial)))),
+                qPrintable(QGuiApplication::platformName()), LoadAverage().c_str());
+    std::fflush(stdout);
+
+    // The same ramp without file steps, to tell what the pauses, the paints and
+    // the file steps each add.
+    TNullDisplay nothing;
+    std::vector<Operation> bare = {
+        {"ramp alone, no display", {}, 840, {}, {}, {}},
+        {"ramp alone, gauge", {}, 840, {}, {}, {}},
+    };
+
+    // Round by round, so that every operation sees the same state of the machine.
+    for (int round = 0; round < Repetitions; ++round) {
+        for (Operation& operation : all) {
+            LayDrive(platform);
+            display.TakeDurations();
+            const int paintsBefore = gauge.PaintCount();
+            const auto start = std::chrono::steady_clock::now();
+            operation.run(operations);
+            const auto end = std::chrono::steady_clock::now();
+            operation.wallMs.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+            operation.paints.push_back(gauge.PaintCount() - paintsBefore);
+            const std::vector<double> settings = display.TakeDurations();
+            operation.settingMs.insert(operation.settingMs.end(), settings.begin(), settings.end());
+        }
+        for (std::size_t i = 0; i < bare.size(); ++i) {
+            const auto start = std::chrono::steady_clock::now();
+            RunWithProgressRamp(i == 0 ? static_cast<IProgressDisplay&>(nothing) : display, platform, {});
+            const auto end = std::chrono::steady_clock::now();
+            bare[i].wallMs.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+            display.TakeDurations();
+        }
+    }
+
+    std::printf("%-34s %10s %10s %8s %11s %7s\n", "operation", "median ms", "pauses ms", "ratio",
+                "setting ms", "paints");
+    std::vector<double> allSettings;
+    double worst = 0;
+    bool allPainted = true;
+    for (const Operation& operation : all) {
+        const double wall = Median(operation.wallMs);
+        const double ratio = wall / operation.pausesMs;
+        worst = std::max(worst, ratio);
+        const int fewest = *std::min_element(operation.paints.begin(), operation.paints.end());
+        allPainted = allPainted && fewest == 22;
+        allSettings.insert(allSettings.end(), operation.settingMs.begin(), operation.settingMs.end());
+        std::printf("%-34s %10.1f %10.0f %8.4f %11.3f %7d\n", operation.name, wall, operation.pausesMs,
+                    ratio, Median(operation.settingMs), fewest);
+    }
+    std::printf("\nfor comparison, the same ramp without file steps:\n");
+    for (const Operation& operation : bare) {
+        const double wall = Median(operation.wallMs);
+        std::printf("%-34s %10.1f %10.0f %8.4f\n", operation.name, wall, operation.pausesMs,
+                    wall / operation.pausesMs);
+    }
+    std::printf("\nmedian time of one display setting, paint included: %.3f ms (%zu settings)\n",
+                Median(allSettings), allSettings.size());
+    std::printf("highest ratio: %.4f (target 1.01 or less): %s\n", worst, worst <= 1.01 ? "met" : "NOT met");
+    std::printf("load average at the end: %s\n", LoadAverage().c_str());
+    if (!allPainted) {
+        std::printf("some runs painted the gauge fewer than 22 times\n");
+        return 1;
+    }
+    return 0;
+}
