@@ -1,0 +1,69 @@
+// ORVANTIS: replaces the boot pictures of Windows 98 on drive C:.
+
+#include "ApplicationTitle.h"
+#include "SystemClock.h"
+#include "TDrive.h"
+#include "TPlatform.h"
+#include "TProgram.h"
+#include "TQtDialogService.h"
+#include "TSampleDrive.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStyleFactory>
+
+#include <csignal>
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    // A write past a file-size limit must fail the copy, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("orvantis"));
+    QApplication::setApplicationVersion(QStringLiteral(ORVANTIS_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
+        QApplication::setStyle(style);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("%1: replaces the boot pictures of Windows 98.").arg(kApplicationTitle));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption driveOption(
+        QStringLiteral("drive-c"),
+        QStringLiteral("The folder that stands for drive C: (default: the sample drive)."),
+        QStringLiteral("DIR"));
+    parser.addOption(driveOption);
+    parser.process(application);
+
+    QString root;
+    if (parser.isSet(driveOption)) {
+        root = parser.value(driveOption);
+        if (!QFileInfo(root).isDir()) {
+            std::fprintf(stderr, "orvantis: --drive-c %s: no such folder\n",
+                         root.toLocal8Bit().constData());
+            return 2;
+        }
+    } else {
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+        root = data + QStringLiteral("/drive_c");
+        QDir().mkpath(data);
+        if (!TSampleDrive::Ensure(root.toStdString())) {
+            std::fprintf(stderr, "orvantis: cannot make the sample drive %s\n",
+                         root.toLocal8Bit().constData());
+            return 2;
+        }
+    }
+
+    const TDrive drive(QFileInfo(root).absoluteFilePath().toStdString());
+    SystemClock clock;
+    TPlatform platform(drive, clock);
+    TQtDialogService dialogs;
+    TProgram program(drive, platform, dialogs);
+    return program.Run();
+}
