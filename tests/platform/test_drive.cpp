@@ -161,6 +161,30 @@ private slots:
         QVERIFY(!fs::exists(fs::symlink_status(probe)));
         QVERIFY(clock.pauses.empty());
     }
+
+    // A drive folder that has gone: every service fails and none makes it again.
+    void missingDrive() {
+        TempDrive drive;
+        QVERIFY(drive.IsValid());
+        const fs::path root = drive.Root();
+        QVERIFY(fs::remove(root));
+        RecordingClock clock;
+        TPlatform platform(drive.Drive(), clock);
+
+        QVERIFY(!platform.CopyFileA("c:\\logo.sys", "c:\\TOLVANEX\\LOGO.SYS", true));
+        QVERIFY(platform.WinExec("Command.com /c MD c:\\orvantis", 0) > 31);
+        QVERIFY(platform.WinExec("Command.com /c Del c:\\ORVANTISVERDE.ORV", 0) > 31);
+        QVERIFY(!platform.SetFileAttributesA("c:\\logo.sys", 0));
+        QVERIFY(!platform.FileIsPresent("c:\\logo.sys"));
+        try {
+            platform.AppendTextLine("c:\\ORVANTISVERDE.ORV", "ORVANTIS");
+            QFAIL("AppendTextLine wrote into a missing drive");
+        } catch (const EInOutError& error) {
+            QCOMPARE(error.Code(), 2); // ENOENT
+        }
+        QVERIFY(!fs::exists(fs::symlink_status(root)));
+        QVERIFY(fs::create_directory(root)); // for the temporary folder's own clean-up
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDrive)
