@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# The built program's whole life on a temporary drive under a real X server:
+# start-up, intro window, main window, one extraction, "FECHAR".
+set -u
+program=$1
+for tool in Xvfb xdotool getfattr cmp; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+xpid=""; wmpid=""; apppid=""
+cleanup() {
+  [ -n "$apppid" ] && kill "$apppid" 2>/dev/null
+  [ -n "$wmpid" ] && kill "$wmpid" 2>/dev/null
+  [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
+  chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+drive=$work/drive_c
+mkdir -p "$drive/WINDOWS"
+head -c 129078 /dev/urandom >"$drive/LOGO.SYS"
+head -c 129078 /dev/urandom >"$drive/WINDOWS/LOGOW.SYS"
+head -c 129078 /dev/urandom >"$drive/WINDOWS/LOGOS.SYS"
+# Start-up screen read-only, system and archive: the intro window clears all of it.
+setfattr -n user.DOSATTRIB -v '"0x24"' "$drive/LOGO.SYS" || fail "no extended attributes here"
+chmod a-w "$drive/LOGO.SYS"
+
+attrs() { # the DOS attribute set of a file, as the program keeps it
+  local f=$1 v
+  v=$(getfattr --only-values -n user.DOSATTRIB "$f" 2>/dev/null || echo 0x0)
+  v=$((v))
+  [ "$(( $(stat -c '%#a' "$f") & 0222 ))" = 0 ] && v=$((v | 1))
+  echo $v
+}
+wait_for() { # seconds, command...
+  local limit=$1; shift
+  for _ in $(seq $((limit * 10))); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xpid=$!
+wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+if command -v openbox >/dev/null; then
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  wmpid=$!
+  sleep 0.5
+fi
+
+start=$(date +%s%N)
+"$program" --drive-c "$drive" >"$work/app.log" 2>&1 &
+apppid=$!
+
+intro=""
+find_intro() { intro=$(xdotool search --onlyvisible --name "^ORVANTIS - " 2>/dev/null | head -n1); [ -n "$intro" ]; }
+wait_for 20 find_intro || { cat "$work/app.log"; fail "no intro window"; }
+elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
+echo "intro window after $elapsed ms"
+[ "$elapsed" -ge 2000 ] || fail "intro window came before the 2000 ms pause ended"
+
+[ -d "$drive/orvantis" ] && [ -d "$drive/TOLVANEX" ] || fail "folders not made"
+cmp -s "$drive/LOGO.SYS" "$drive/TOLVANEX/LOGO.SYS" || fail "start-up backup differs"
+cmp -s "$drive/WINDOWS/LOGOW.SYS" "$drive/TOLVANEX/LOGOW.SYS" || fail "wait-screen backup differs"
+cmp -s "$drive/WINDOWS/LOGOS.SYS" "$drive/TOLVANEX/LOGOS.SYS" || fail "safe-to-turn-off backup differs"
+
+cleared() { [ "$(attrs "$drive/LOGO.SYS")" = 0 ]; }
+wait_for 10 cleared || fail "live attributes not cleared at the intro window (have $(attrs "$drive/LOGO.SYS"))"
+
+read -r ix iy iw ih < <(xdotool getwindowgeometry --shell "$intro" | awk -F= '/^X=/{x=$2}/^Y=/{y=$2}/^WIDTH=/{w=$2}/^HEIGHT=/{h=$2}END{print x,y,w,h}')
+[ "$iw" = 419 ] && [ "$ih" = 300 ] || fail "intro window is ${iw}x${ih}"
+xdotool mousemove --window "$intro" 209 150 click 1
+
+main=""
+find_main() { main=$(xdotool search --onlyvisible --name "VERSÃO 3.5" 2>/dev/null | head -n1); [ -n "$main" ]; }
+wait_for 10 find_main || fail "no main window after the click on the intro picture"
+intro_gone() { ! xdotool search --onlyvisible --name "^ORVANTIS - " >/dev/null 2>&1; }
+wait_for 5 intro_gone || fail "intro window still shown"
+
+# The safe-to-turn-off thumbnail: its extraction runs under the ramp (about 0.9 s).
+sleep 0.5
+xdotool mousemove --window "$main" 428 152 click 1
+extracted() { cmp -s "$drive/WINDOWS/LOGOS.SYS" "$drive/orvantis/LOGO_FINAL.BMP"; }
+wait_for 5 extracted || fail "extraction of the safe-to-turn-off screen did not happen"
+sleep 0.5
+
+# "FECHAR"
+xdotool mousemove --window "$main" 272 400 click 1
+for _ in $(seq 100); do kill -0 "$apppid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$apppid" 2>/dev/null && fail "program still running after FECHAR"
+wait "$apppid"; code=$?; apppid=""
+[ "$code" = 0 ] || { cat "$work/app.log"; fail "exit code $code"; }
+
+for f in LOGO.SYS WINDOWS/LOGOW.SYS WINDOWS/LOGOS.SYS; do
+  [ "$(attrs "$drive/$f")" = 2 ] || fail "$f has attributes $(attrs "$drive/$f") after the end, not 2"
+done
+echo "1 passed, 0 failed"
