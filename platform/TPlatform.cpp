@@ -47,14 +47,6 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
-void SyncFolder(const fs::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 // Copies source into a new temporary file beside destination and renames it
 // over destination, so that destination is always either the old file or
 // the whole new one. The temporary is a dot-file: the work-folder list never
@@ -108,7 +100,8 @@ bool AtomicCopy(const fs::path& source, const fs::path& destination, bool failIf
         ::unlink(temp.c_str());
         return false;
     }
-    SyncFolder(destination.parent_path());
+    // The data is on disk before the rename, so after a crash the destination
+    // is the old file or the new one, whichever the folder recorded.
     return true;
 }
 

@@ -74,6 +74,40 @@ void TGauge::SetShowText(bool show) {
 
 QSize TGauge::sizeHint() const { return QSize(521, 17); }
 
+const std::vector<int>& TGauge::TextPixels(const QRect& inner, int percent) const {
+    // The text of a percentage covers the same pixels every time: they are found
+    // once per size, so a setting on the ramp only fills and inverts.
+    if (m_textPixelsSize != size()) {
+        m_textPixelsSize = size();
+        for (auto& pixels : m_textPixels)
+            pixels.clear();
+        for (auto& known : m_textPixelsKnown)
+            known = false;
+    }
+    std::vector<int>& pixels = m_textPixels[std::size_t(percent)];
+    if (m_textPixelsKnown[std::size_t(percent)])
+        return pixels;
+    m_textPixelsKnown[std::size_t(percent)] = true;
+
+    QImage mask(size(), QImage::Format_ARGB32);
+    mask.fill(Qt::transparent);
+    QPainter maskPainter(&mask);
+    maskPainter.setRenderHint(QPainter::TextAntialiasing, false);
+    maskPainter.setRenderHint(QPainter::Antialiasing, false);
+    maskPainter.setFont(GaugeFont());
+    maskPainter.setPen(Qt::black);
+    maskPainter.setClipRect(inner);
+    maskPainter.drawText(inner, Qt::AlignCenter, QStringLiteral("%1%").arg(percent));
+    maskPainter.end();
+    for (int y = inner.top(); y <= inner.bottom(); ++y) {
+        const QRgb* maskLine = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        for (int x = inner.left(); x <= inner.right(); ++x)
+            if (qAlpha(maskLine[x]) >= 128)
+                pixels.push_back(y * mask.width() + x);
+    }
+    return pixels;
+}
+
 QImage TGauge::Render() const {
     const QSize size = this->size();
     QImage image(size, QImage::Format_RGB32);
@@ -96,24 +130,12 @@ QImage TGauge::Render() const {
     if (!m_showText)
         return image;
 
-    // The text as a mask, then every pixel under it exclusive-or'ed with white.
-    QImage mask(size, QImage::Format_ARGB32);
-    mask.fill(Qt::transparent);
-    QPainter maskPainter(&mask);
-    maskPainter.setRenderHint(QPainter::TextAntialiasing, false);
-    maskPainter.setRenderHint(QPainter::Antialiasing, false);
-    maskPainter.setFont(GaugeFont());
-    maskPainter.setPen(Qt::black);
-    maskPainter.setClipRect(inner);
-    maskPainter.drawText(inner, Qt::AlignCenter, QStringLiteral("%1%").arg(percent));
-    maskPainter.end();
-
-    for (int y = inner.top(); y <= inner.bottom(); ++y) {
-        const QRgb* maskLine = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = inner.left(); x <= inner.right(); ++x)
-            if (qAlpha(maskLine[x]) >= 128)
-                line[x] ^= 0x00FFFFFFu;
+    // Every pixel under the text exclusive-or'ed with white.
+    QRgb* bits = reinterpret_cast<QRgb*>(image.bits());
+    const int stride = image.bytesPerLine() / int(sizeof(QRgb));
+    for (int index : TextPixels(inner, percent)) {
+        const int y = index / size.width(), x = index % size.width();
+        bits[y * stride + x] ^= 0x00FFFFFFu;
     }
     return image;
 }

@@ -4,6 +4,9 @@
 #include "TColor.h"
 
 #include <QImage>
+
+#include <array>
+#include <vector>
 #include <QWidget>
 
 // The percentage gauge under the pages: a horizontal bar filled from the left
@@ -53,4 +56,9 @@ private:
     TColor m_backColor = clWhite;
     bool m_showText = true;
     int m_paintCount = 0;
+
+    const std::vector<int>& TextPixels(const QRect& inner, int percent) const;
+    mutable QSize m_textPixelsSize;
+    mutable std::array<std::vector<int>, 101> m_textPixels;
+    mutable std::array<bool, 101> m_textPixelsKnown{};
 };
