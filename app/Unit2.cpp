@@ -27,6 +27,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -373,7 +375,7 @@ void TForm2::BuildPage6(QWidget* page) {
     } credits[] = {
         {20, "PROF.", 32, 48, 32, true, false},
         {21, "ANSELMO", 32, 80, 16, true, false},
-        {22, "ICQ: 000-314-159", 48, 104, 13, true, false},
+        {22, "ICQ: 3141592", 48, 104, 13, true, false},
         {23, "UBERABA - MG", 32, 160, 11, false, true},
         {24, "ORVANTIS", 32, 184, 11, false, true},
         {25, "VERSÃO 3.5", 32, 208, 11, false, true},
@@ -498,12 +500,26 @@ void TForm2::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (m_placed)
         return;
-    // Centred on the screen the first time only; the outer size counts.
+    // Centred on the screen the first time only; the outer size counts. The
+    // window manager tells the frame's size only once the window is mapped, so
+    // the placement is made again, once, when it is known.
     m_placed = true;
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        const QSize outer = frameGeometry().size();
-        move((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
-    }
+    CentreOnScreen();
+    QTimer::singleShot(150, this, [this] { CentreOnScreen(); });
     m_pageControl1->tabBar()->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TForm2::CentreOnScreen() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize outer = frameGeometry().size();
+    const QPoint place((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
+    if (QWindow* window = windowHandle(); window && window->isVisible()) {
+        if (window->framePosition() != place)
+            window->setFramePosition(place);
+    } else if (pos() != place) {
+        move(place);
+    }
 }

@@ -74,6 +74,7 @@ private:
     void BuildPage5(QWidget* page);
     void BuildPage6(QWidget* page);
     void BuildTabOrder();
+    void CentreOnScreen();
     QPushButton* AddButton(const char* name, const QString& caption, QWidget* parent,
                            const QRect& geometry, Qt::CursorShape cursor,
                            std::function<void()> onClick);
