@@ -395,11 +395,14 @@ void TForm2::BuildPage6(QWidget* page) {
 
 void TForm2::BuildTabOrder() {
     // One chain for the window: the tab strip, then the controls of each page in
-    // their tab order (those of hidden pages are skipped), then "FECHAR".
-    const char* order[] = {"Button1",  "ShellListView1", "Edit1",    "Memo1",    "Button5",
-                           "Button7",  "Button9",        "Button15", "Button4",  "Button6",
-                           "Button8",  "Button16",       "Button14", "Button13", "Button12",
-                           "Button11", "Button10",       "Button3",  "Button2",  "BitBtn1"};
+    // their tab order (those of hidden pages are skipped), then "FECHAR". The
+    // group boxes and the panel hold their place in their page's order, each
+    // ahead of the controls it holds.
+    const char* order[] = {"GroupBox3", "Button1",  "ShellListView1", "Edit1",    "Memo1",
+                           "Button5",   "Button7",  "Button9",        "Button15", "GroupBox2",
+                           "Button4",   "Button6",  "Button8",        "Button16", "Panel1",
+                           "Button14",  "Button13", "Button12",       "Button11", "Button10",
+                           "Button3",   "Button2",  "BitBtn1"};
     QWidget* previous = m_pageControl1->tabBar();
     for (const char* name : order) {
         QWidget* next = findChild<QWidget*>(QString::fromLatin1(name));
