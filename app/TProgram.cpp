@@ -55,8 +55,11 @@ bool TProgram::Start() {
     }
     m_form1->SetForm2(m_form2.get());
     m_form2->SetCloseForm1([this] { m_form1->close(); });
-    QObject::connect(m_form1.get(), &TForm1::Closed, qApp, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
+    // Ends the event loop without closing the other windows first, as quit()
+    // would: the main window's close handler runs only when it is closed itself.
+    QObject::connect(
+        m_form1.get(), &TForm1::Closed, qApp, [] { QCoreApplication::exit(0); },
+        Qt::QueuedConnection);
     m_form1->show();
     m_form1->raise();
     m_form1->activateWindow();

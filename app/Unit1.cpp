@@ -4,7 +4,6 @@
 #include "IPlatform.h"
 #include "TArtwork.h"
 #include "UnhandledErrorGuard.h"
-#include "vcl/TEnterTracker.h"
 #include "vcl/TImage.h"
 #include "vcl/TVclColours.h"
 
@@ -45,10 +44,10 @@ TForm1::TForm1(IPlatform& platform, IDialogService& dialogs)
     m_button1->setObjectName(QStringLiteral("Button1"));
     m_button1->setGeometry(8, 328, 49, 25);
     m_button1->setAutoDefault(false);
-    // Button1 keeps the focus while the window is inactive or hidden, so it
-    // runs its enter event once per run, at the first activation.
-    auto* tracker = new TEnterTracker(this);
-    tracker->Watch(m_button1, [this] { Button1Enter(); });
+    // No other control of the window takes the focus, so Button1 holds it from
+    // the first activation on: an activation after another window (of this
+    // program or not) had the focus gives it back without a new enter event.
+    m_button1->installEventFilter(this);
 
     FormCreate();
 }
@@ -94,6 +93,14 @@ void TForm1::FormClose() {
         m_platform.SetFileAttributesA("C:\\windows\\logos.sys", 2);
         m_platform.SetFileAttributesA("C:\\windows\\logow.sys", 2);
     });
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_button1 && event->type() == QEvent::FocusIn && !m_button1Entered) {
+        m_button1Entered = true;
+        Button1Enter();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -39,6 +39,7 @@ signals:
     void Closed();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -50,5 +51,6 @@ private:
     QWidget* m_form2 = nullptr;
     TImage* m_image1;
     QPushButton* m_button1;
+    bool m_button1Entered = false;
     bool m_closed = false;
 };
