@@ -585,16 +585,59 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), window.Find("Button5"));
     }
 
-    void ctrlTabFromAControlMovesIntoTheNextPage() {
+    // Steps: "tab N" clicks a tab, "click Name" clicks a control, "key K"
+    // presses Tab, Ctrl+Tab or Ctrl+Shift+Tab where the focus is.
+    void pageChangeWithTheFocusInside_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QStringList>("handlers");
+        QTest::newRow("Ctrl+Tab from Button1 into the list")
+            << QStringList{"key Tab", "key Ctrl+Tab"} << 1 << "ShellListView1"
+            << QStringList{"TabSheet2Enter"};
+        QTest::newRow("Ctrl+Tab from the memo to the insert page")
+            << QStringList{"tab 1", "click Memo1", "key Ctrl+Tab"} << 2 << "Button5"
+            << QStringList{"TabSheet2Enter", "TabSheet3Enter"};
+        QTest::newRow("back to a page whose memo had the focus")
+            << QStringList{"tab 1", "click Memo1", "key Ctrl+Tab", "key Ctrl+Shift+Tab"} << 1
+            << "ShellListView1" << QStringList{"TabSheet2Enter", "TabSheet3Enter", "TabSheet2Enter"};
+        QTest::newRow("Ctrl+Tab from the restore buttons to the Skins page")
+            << QStringList{"tab 3", "key Tab", "key Ctrl+Tab"} << 4 << "Button14" << QStringList{};
+        QTest::newRow("Ctrl+Tab on the strip keeps the focus there")
+            << QStringList{"tab 1", "click Memo1", "tab 1", "key Ctrl+Tab"} << 2 << "qt_tabwidget_tabbar"
+            << QStringList{"TabSheet2Enter"};
+    }
+
+    void pageChangeWithTheFocusInside() {
+        QFETCH(QStringList, steps);
+        QFETCH(int, page);
+        QFETCH(QString, focus);
+        QFETCH(QStringList, handlers);
         MainWindow window;
         QVERIFY(window.Show());
-        window.Key(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), window.Find("Button1"));
-        QCOMPARE(window.handlers, QStringList());
-        window.Key(Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(window.Form().PageControl1()->currentIndex(), 1);
-        QCOMPARE(QApplication::focusWidget(), window.Find("ShellListView1"));
-        QCOMPARE(window.handlers, QStringList{QStringLiteral("TabSheet2Enter")});
+        for (const QString& step : steps) {
+            const QString what = step.section(QLatin1Char(' '), 1);
+            if (step.startsWith(QLatin1String("tab "))) {
+                window.ClickTab(what.toInt());
+            } else if (step.startsWith(QLatin1String("click "))) {
+                QWidget* widget = window.Find(what.toLatin1().constData());
+                QVERIFY2(widget, qPrintable(what));
+                if (auto* area = qobject_cast<QAbstractScrollArea*>(widget))
+                    widget = area->viewport();
+                window.Click(widget);
+            } else if (what == QLatin1String("Tab")) {
+                window.Key(Qt::Key_Tab);
+            } else if (what == QLatin1String("Ctrl+Tab")) {
+                window.Key(Qt::Key_Tab, Qt::ControlModifier);
+            } else {
+                QCOMPARE(what, QStringLiteral("Ctrl+Shift+Tab"));
+                window.Key(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+            }
+        }
+        QCOMPARE(window.Form().PageControl1()->currentIndex(), page);
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QCOMPARE(window.handlers, handlers);
     }
 
     void ctrlTabWraps_data() {
@@ -714,6 +757,28 @@ private slots:
         window.Click(window.Find("SpeedButton1"));
         QCOMPARE(QApplication::focusWidget(), before);
         QCOMPARE(window.handlers, QStringList{QStringLiteral("SpeedButton1Click")});
+    }
+
+    void thumbnailClicksOnReleaseOverIt_data() {
+        QTest::addColumn<QPoint>("release"); // from the button's top-left corner
+        QTest::addColumn<QStringList>("handlers");
+        QTest::newRow("released over it") << QPoint(140, 170) << QStringList{"SpeedButton1Click"};
+        QTest::newRow("released beside it") << QPoint(150, 100) << QStringList{};
+    }
+
+    void thumbnailClicksOnReleaseOverIt() {
+        QFETCH(QPoint, release);
+        QFETCH(QStringList, handlers);
+        MainWindow window;
+        QVERIFY(window.Show());
+        auto* button = window.Find<TSpeedButton>("SpeedButton1");
+        QTest::mousePress(button, Qt::LeftButton, {}, button->rect().center());
+        QVERIFY(button->isDown());
+        QCOMPARE(window.handlers, QStringList());
+        QTest::mouseMove(button, release);
+        QTest::mouseRelease(button, Qt::LeftButton, {}, release);
+        QVERIFY(!button->isDown());
+        QCOMPARE(window.handlers, handlers);
     }
 
     // ---- every operation run from its control
