@@ -11,7 +11,6 @@
 #include "TProgram.h"
 #include "TShellListView.h"
 #include "TempDrive.h"
-#include "Unit1.h"
 #include "Unit2.h"
 #include "vcl/TBitBtn.h"
 #include "vcl/TPageControl.h"
