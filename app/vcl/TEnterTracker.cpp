@@ -13,11 +13,13 @@ void TEnterTracker::Watch(QWidget* control, std::function<void()> onEnter) {
 
 void TEnterTracker::OnFocusChanged(QWidget*, QWidget* now) {
     // Losing the focus to no widget (a window deactivated or hidden, a page
-    // being switched) is no move: the control that had it still counts.
+    // being switched) is no move, and neither is a visit to another window (a
+    // message box): each window's own last focused control is what counts.
     if (!now)
         return;
-    const QPointer<QWidget> before = m_last;
-    m_last = now;
+    QWidget* window = now->window();
+    const QPointer<QWidget> before = m_lastInWindow.value(window);
+    m_lastInWindow.insert(window, now);
     auto inside = [](const QWidget* control, const QWidget* w) {
         return w && (control == w || control->isAncestorOf(w));
     };

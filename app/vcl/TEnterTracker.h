@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 
@@ -9,8 +10,9 @@
 class QWidget;
 
 // Runs a control's enter event when the keyboard focus moves to it, or to a
-// control inside it, from a control outside it. A window that is deactivated
-// and activated again gives its focus back without a new enter event.
+// control inside it, from a control outside it in the same window. A window
+// that is deactivated and activated again, or left for a message box, gets its
+// focus back without a new enter event.
 class TEnterTracker : public QObject {
     Q_OBJECT
 public:
@@ -26,5 +28,5 @@ private:
         std::function<void()> onEnter;
     };
     std::vector<Watched> m_watched;
-    QPointer<QWidget> m_last;
+    QHash<QWidget*, QPointer<QWidget>> m_lastInWindow;
 };

@@ -572,6 +572,31 @@ private slots:
                  (QStringList{QStringLiteral("TabSheet2Enter"), QStringLiteral("TabSheet2Enter")}));
     }
 
+    // A message box (any other window of the program) taking the focus and
+    // giving it back is no new entry into the page.
+    void anotherWindowInBetweenIsNoNewEntry() {
+        MainWindow window;
+        QVERIFY(window.Show());
+        window.ClickTab(1);
+        auto* list = window.Find<TShellListView>("ShellListView1");
+        window.Click(list->viewport());
+        QCOMPARE(window.handlers, QStringList{QStringLiteral("TabSheet2Enter")});
+
+        QLineEdit box;
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        // Offscreen windows are activated by hand: the platform sends no
+        // activation for a second window.
+        QApplication::setActiveWindow(&box);
+        box.setFocus(Qt::ActiveWindowFocusReason);
+        QCOMPARE(QApplication::focusWidget(), &box);
+        box.hide();
+
+        QApplication::setActiveWindow(&window.Form());
+        QCOMPARE(QApplication::focusWidget(), list);
+        QCOMPARE(window.handlers, QStringList{QStringLiteral("TabSheet2Enter")});
+    }
+
     void buttonClickEntersThePageFirst() {
         MainWindow window;
         QVERIFY(window.Show());
