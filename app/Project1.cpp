@@ -3,6 +3,7 @@
 #include "ApplicationTitle.h"
 #include "SystemClock.h"
 #include "TDrive.h"
+#include "TGauge.h"
 #include "TPlatform.h"
 #include "TProgram.h"
 #include "TQtDialogService.h"
@@ -70,6 +71,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    TGauge::PrepareWindowSystem();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvantis"));
     QApplication::setApplicationVersion(QStringLiteral(ORVANTIS_VERSION));

@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <chrono>
@@ -71,6 +72,7 @@ std::string LoadAverage() {
 } // namespace
 
 int main(int argc, char** argv) {
+    TGauge::PrepareWindowSystem();
     QApplication app(argc, argv);
 
     QTemporaryDir temp;
@@ -88,11 +90,16 @@ int main(int argc, char** argv) {
     QWidget window;
     window.resize(640, 120);
     TGauge gauge(&window);
-    gauge.setGeometry(8, 80, 617, 21);
+    gauge.setGeometry(8, 80, 521, 17);
     window.show();
+    // On a real X server the window is painted only once the server has mapped it.
+    QElapsedTimer waited;
+    waited.start();
+    while (!(window.windowHandle() && window.windowHandle()->isExposed()) && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
     for (int i = 0; i < 10; ++i)
         QApplication::processEvents();
-    if (!gauge.isVisible()) {
+    if (!gauge.isVisible() || !window.windowHandle()->isExposed()) {
         std::fprintf(stderr, "orvantis_bench: the gauge is not shown\n");
         return 1;
     }

@@ -5,10 +5,22 @@
 #include <chrono>
 #include <thread>
 
+namespace {
+
+// A thread woken from a sleep starts running some tenths of a millisecond
+// late; the last stretch of a pause is waited out awake, so that the pause
+// the user sees is the pause asked for, not more.
+constexpr std::chrono::microseconds kAwakeTail{500};
+
+} // namespace
+
 void SystemClock::Sleep(unsigned ms) {
-    // The kernel may otherwise let a pause run late by its default timer slack
-    // on every step of the ramp; the user is meant to see the pause, not more.
     thread_local const bool tightened = prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL) == 0;
     static_cast<void>(tightened);
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(ms);
+    if (std::chrono::milliseconds(ms) > kAwakeTail)
+        std::this_thread::sleep_until(deadline - kAwakeTail);
+    while (Clock::now() < deadline)
+        std::this_thread::yield();
 }

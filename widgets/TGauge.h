@@ -19,6 +19,11 @@ class TGauge : public QWidget, public IProgressDisplay {
 public:
     explicit TGauge(QWidget* parent = nullptr);
 
+    // Called before the application object is made. On X11 Qt's shared-memory
+    // images make every immediate paint wait for the server, which would add
+    // half a millisecond to each of the 22 settings of an operation.
+    static void PrepareWindowSystem();
+
     int MinValue() const { return m_minValue; }
     int MaxValue() const { return m_maxValue; }
     int Progress() const { return m_progress; }
@@ -58,6 +63,9 @@ private:
     int m_paintCount = 0;
 
     const std::vector<int>& TextPixels(const QRect& inner, int percent) const;
+    void RenderInto(QImage& image) const;
+    // The picture of the last paint, its memory kept for the next.
+    mutable QImage m_frame;
     mutable QSize m_textPixelsSize;
     mutable std::array<std::vector<int>, 101> m_textPixels;
     mutable std::array<bool, 101> m_textPixelsKnown{};
