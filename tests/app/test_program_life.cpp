@@ -5,6 +5,7 @@
 #include "DosAttributes.h"
 #include "RecordingClock.h"
 #include "RecordingDialogs.h"
+#include "MarkerQuestions.h"
 #include "RecordingPlatform.h"
 #include "TGauge.h"
 #include "TPlatform.h"
@@ -49,21 +50,6 @@ const QStringList kStartupSteps = {
     QStringLiteral("CopyFileA c:\\windows\\logow.sys -> c:\\TOLVANEX\\LOGOW.SYS failIfExists"),
     QStringLiteral("CopyFileA c:\\windows\\logos.sys -> c:\\TOLVANEX\\LOGOS.SYS failIfExists"),
 };
-
-// The main window's creation asks for each marker once per assignment of its
-// palette: 20 for each theme, 17 for AZUL.
-QStringList MarkerQuestions() {
-    const struct {
-        const char* word;
-        int assignments;
-    } themes[] = {{"VERDE", 20}, {"AZUL", 17},  {"AQUA", 20},
-                  {"AMARELO", 20}, {"ROSA", 20}, {"VERMELHO", 20}};
-    QStringList questions;
-    for (const auto& theme : themes)
-        for (int i = 0; i < theme.assignments; ++i)
-            questions << QStringLiteral("FileIsPresent c:\\ORVANTIS%1.ORV").arg(QLatin1String(theme.word));
-    return questions;
-}
 
 QStringList Attributes(int value) {
     return {QStringLiteral("SetFileAttributesA C:\\logo.sys %1").arg(value),

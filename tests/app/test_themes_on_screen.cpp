@@ -5,7 +5,9 @@
 
 #include "IPlatform.h"
 #include "RecordingClock.h"
+#include "MarkerQuestions.h"
 #include "RecordingDialogs.h"
+#include "RecordingPlatform.h"
 #include "TColourProperty.h"
 #include "TGauge.h"
 #include "TPlatform.h"
@@ -126,35 +128,14 @@ QString RgbText(QRgb rgb) { return QStringLiteral("#%1").arg(rgb & 0xFFFFFFu, 6,
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("; "))));                 \
     } while (false)
 
-QStringList MarkerQuestions() {
-    const struct {
-        const char* word;
-        int assignments;
-    } themes[] = {{"VERDE", 20}, {"AZUL", 17},  {"AQUA", 20},
-                  {"AMARELO", 20}, {"ROSA", 20}, {"VERMELHO", 20}};
-    QStringList questions;
-    for (const auto& theme : themes)
-        for (int i = 0; i < theme.assignments; ++i)
-            questions << QStringLiteral("FileIsPresent c:\\ORVANTIS%1.ORV").arg(QLatin1String(theme.word));
-    return questions;
-}
-
 } // namespace
 
-// The test stands between the window and the real platform on a temporary
-// drive: it logs each call and can act after a marker question is answered.
-class TestThemesOnScreen : public QObject, public IPlatform {
+// The window works on the real platform over a temporary drive; every call
+// is logged, and the test can act after a marker question is answered.
+class TestThemesOnScreen : public QObject {
     Q_OBJECT
 
 public:
-    bool CopyFileA(const std::string& source, const std::string& destination,
-                   bool failIfExists) override;
-    unsigned WinExec(const std::string& commandLine, int showCommand) override;
-    void Sleep(unsigned ms) override;
-    bool SetFileAttributesA(const std::string& path, std::uint32_t attributes) override;
-    bool FileIsPresent(const std::string& path) override;
-    void AppendTextLine(const std::string& path, const std::string& text) override;
-
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
@@ -190,44 +171,10 @@ private:
     std::unique_ptr<RecordingDialogs> m_dialogs;
     std::unique_ptr<TForm2> m_form2;
     std::vector<std::string> m_log;
-    std::function<void(const std::string& path)> m_afterQuestion;
+    std::unique_ptr<RecordingPlatform> m_platform;
     QStringList m_shows;
     QPalette m_applicationPalette;
 };
-
-bool TestThemesOnScreen::CopyFileA(const std::string& source, const std::string& destination,
-                                   bool failIfExists) {
-    m_log.push_back("CopyFileA " + source + " -> " + destination);
-    return m_host->CopyFileA(source, destination, failIfExists);
-}
-
-unsigned TestThemesOnScreen::WinExec(const std::string& commandLine, int showCommand) {
-    m_log.push_back("WinExec " + commandLine);
-    return m_host->WinExec(commandLine, showCommand);
-}
-
-void TestThemesOnScreen::Sleep(unsigned ms) {
-    m_log.push_back("Sleep " + std::to_string(ms));
-    m_host->Sleep(ms);
-}
-
-bool TestThemesOnScreen::SetFileAttributesA(const std::string& path, std::uint32_t attributes) {
-    m_log.push_back("SetFileAttributesA " + path + " " + std::to_string(attributes));
-    return m_host->SetFileAttributesA(path, attributes);
-}
-
-bool TestThemesOnScreen::FileIsPresent(const std::string& path) {
-    m_log.push_back("FileIsPresent " + path);
-    const bool present = m_host->FileIsPresent(path);
-    if (m_afterQuestion)
-        m_afterQuestion(path);
-    return present;
-}
-
-void TestThemesOnScreen::AppendTextLine(const std::string& path, const std::string& text) {
-    m_log.push_back("AppendTextLine " + path + " " + text);
-    m_host->AppendTextLine(path, text);
-}
 
 bool TestThemesOnScreen::eventFilter(QObject* watched, QEvent* event) {
     if (m_form2 && watched == m_form2.get()) {
@@ -251,9 +198,9 @@ void TestThemesOnScreen::init() {
     m_drive->MakeFolder("orvantis");
     m_clock = std::make_unique<RecordingClock>();
     m_host = std::make_unique<TPlatform>(m_drive->Drive(), *m_clock);
+    m_platform = std::make_unique<RecordingPlatform>(*m_host, m_log);
     m_dialogs = std::make_unique<RecordingDialogs>();
     m_log.clear();
-    m_afterQuestion = nullptr;
     m_shows.clear();
 }
 
@@ -265,13 +212,14 @@ void TestThemesOnScreen::cleanup() {
             std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::add);
     m_dialogs.reset();
+    m_platform.reset();
     m_host.reset();
     m_clock.reset();
     m_drive.reset();
 }
 
 bool TestThemesOnScreen::Build() {
-    m_form2 = std::make_unique<TForm2>(m_drive->Drive(), *this, *m_dialogs);
+    m_form2 = std::make_unique<TForm2>(m_drive->Drive(), *m_platform, *m_dialogs);
     m_form2->installEventFilter(this);
     m_form2->show();
     return QTest::qWaitForWindowExposed(m_form2.get());
@@ -373,7 +321,7 @@ void TestThemesOnScreen::markerAskedBeforeEveryAssignment() {
     // and the six About lines take VERDE's colours, nothing after them does.
     m_drive->WriteFile("ORVANTISVERDE.ORV", "");
     int asked = 0;
-    m_afterQuestion = [this, &asked](const std::string& path) {
+    m_platform->afterFileIsPresent = [this, &asked](const std::string& path) {
         if (path == "c:\\ORVANTISVERDE.ORV" && ++asked == 9)
             std::filesystem::remove(m_drive->Host("ORVANTISVERDE.ORV"));
     };

@@ -27,7 +27,10 @@ bool RecordingPlatform::SetFileAttributesA(const std::string& path, std::uint32_
 
 bool RecordingPlatform::FileIsPresent(const std::string& path) {
     m_log.push_back("FileIsPresent " + path);
-    return m_inner.FileIsPresent(path);
+    const bool present = m_inner.FileIsPresent(path);
+    if (afterFileIsPresent)
+        afterFileIsPresent(path);
+    return present;
 }
 
 void RecordingPlatform::AppendTextLine(const std::string& path, const std::string& text) {

@@ -1,5 +1,4 @@
 #include "EInOutError.h"
-#include "HookedPlatform.h"
 #include "RecordingClock.h"
 #include "RecordingPlatform.h"
 #include "RecordingThemeWindow.h"
@@ -57,9 +56,8 @@ struct Bench {
     TempDrive drive;
     RecordingClock clock;
     TPlatform real{drive.Drive(), clock};
-    HookedPlatform hooked{real};
     TLines log;
-    RecordingPlatform platform{hooked, log};
+    RecordingPlatform platform{real, log};
     RecordingThemeWindow window{log};
 };
 
@@ -288,7 +286,7 @@ void TestThemeMarkers::startUpDetection() {
     if (!vanishing.isEmpty()) {
         const std::string file = vanishing.toStdString();
         const std::string path = "c:\\" + file;
-        bench.hooked.afterFileIsPresent = [&, file, path](const std::string& asked) {
+        bench.platform.afterFileIsPresent = [&, file, path](const std::string& asked) {
             if (asked == path && ++questions == vanishesAfter)
                 fs::remove(bench.drive.Host(file));
         };
