@@ -471,7 +471,9 @@ void TestProgramLife::fecharEndsTheProgram() {
     m_events.clear();
     m_log.clear();
     bool toldToEnd = false;
-    connect(qApp, &QCoreApplication::aboutToQuit, this, [&toldToEnd] { toldToEnd = true; });
+    // The connection ends with this test: the flag lives on its stack.
+    QObject scope;
+    connect(qApp, &QCoreApplication::aboutToQuit, &scope, [&toldToEnd] { toldToEnd = true; });
     QTest::mouseClick(m_program->Form2()->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
                       Qt::LeftButton);
     QCOMPARE(RunUntilQuit(), 0);
