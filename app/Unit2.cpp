@@ -375,7 +375,7 @@ void TForm2::BuildPage6(QWidget* page) {
     } credits[] = {
         {20, "PROF.", 32, 48, 32, true, false},
         {21, "ANSELMO", 32, 80, 16, true, false},
-        {22, "ICQ: 3141592", 48, 104, 13, true, false},
+        {22, "ICQ: 000314159", 48, 104, 13, true, false},
         {23, "UBERABA - MG", 32, 160, 11, false, true},
         {24, "ORVANTIS", 32, 184, 11, false, true},
         {25, "VERSÃO 3.5", 32, 208, 11, false, true},
