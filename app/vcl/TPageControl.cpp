@@ -23,10 +23,6 @@ TPageControl::TPageControl(QWidget* parent)
 
 TPageControl::~TPageControl() = default;
 
-QRect TPageControl::PageRect() const {
-    return m_style->subElementRect(QStyle::SE_TabWidgetTabContents, nullptr, this);
-}
-
 QWidget* TPageControl::FirstFocusable(QWidget* page) {
     for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
         if (!page->isAncestorOf(w))

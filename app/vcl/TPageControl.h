@@ -17,7 +17,6 @@ public:
 
     static constexpr int kSideMargin = 4;
     static constexpr int kTabStripHeight = 24;
-    QRect PageRect() const;
 
     // The first control of a page, in tab order, that can take the focus.
     static QWidget* FirstFocusable(QWidget* page);

@@ -10,7 +10,8 @@ namespace {
 constexpr const char* kColorProperty = "vclColor";
 constexpr const char* kFontColorProperty = "vclFontColor";
 
-// The window text colour stands for the form's default when no form set one.
+// What a window shows before it is given colours of its own: the button face
+// behind, the window text in front.
 constexpr TColor kDefaultColor = 0x8000000F; // clBtnFace
 constexpr TColor kDefaultFontColor = clWindowText;
 
@@ -51,10 +52,6 @@ TColor TVclColours::Color(const QWidget* widget) {
     return Inherited(widget, kColorProperty, kDefaultColor);
 }
 
-bool TVclColours::HasOwnColor(const QWidget* widget) {
-    return widget->property(kColorProperty).isValid();
-}
-
 void TVclColours::SetColor(QWidget* widget, TColor colour) {
     if (Color(widget) == colour)
         return;
@@ -66,10 +63,6 @@ void TVclColours::SetColor(QWidget* widget, TColor colour) {
 
 TColor TVclColours::FontColor(const QWidget* widget) {
     return Inherited(widget, kFontColorProperty, kDefaultFontColor);
-}
-
-bool TVclColours::HasOwnFontColor(const QWidget* widget) {
-    return widget->property(kFontColorProperty).isValid();
 }
 
 void TVclColours::SetFontColor(QWidget* widget, TColor colour) {

@@ -17,11 +17,9 @@ public:
 
     // Background colour (Color): own, else the parent's, up to the window.
     static TColor Color(const QWidget* widget);
-    static bool HasOwnColor(const QWidget* widget);
     static void SetColor(QWidget* widget, TColor colour);
 
     // Text colour (Font.Color): own, else the parent's, up to the window.
     static TColor FontColor(const QWidget* widget);
-    static bool HasOwnFontColor(const QWidget* widget);
     static void SetFontColor(QWidget* widget, TColor colour);
 };
