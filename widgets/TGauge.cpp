@@ -1,5 +1,7 @@
 #include "TGauge.h"
 
+#include "QColorFromTColor.h"
+
 #include <QFont>
 #include <QPaintEvent>
 #include <QPainter>
@@ -7,14 +9,6 @@
 #include <algorithm>
 
 namespace {
-
-QColor ToQColor(TColor color, const QPalette& palette) {
-    // A colour of the user's scheme: the nearest role of the desktop palette.
-    if (IsSystemColor(color))
-        return color == clWindowText ? palette.color(QPalette::WindowText)
-                                     : palette.color(QPalette::Window);
-    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
-}
 
 QFont GaugeFont() {
     // fontconfig picks its stand-in where the face is missing. Without
@@ -129,8 +123,8 @@ void TGauge::RenderInto(QImage& image) const {
     const int percent = PercentDone();
     const int filled = inner.isEmpty() ? 0 : inner.width() * percent / 100;
     const QRgb black = qRgb(0, 0, 0);
-    const QRgb back = ToQColor(m_backColor, palette()).rgb();
-    const QRgb fore = ToQColor(m_foreColor, palette()).rgb();
+    const QRgb back = QColorFromTColor(m_backColor).rgb();
+    const QRgb fore = QColorFromTColor(m_foreColor).rgb();
     for (int y = 0; y < size.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         if (y < inner.top() || y > inner.bottom()) {

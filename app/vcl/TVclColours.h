@@ -2,8 +2,6 @@
 
 #include "TColor.h"
 
-#include <QColor>
-
 class QWidget;
 
 // Colours the way the window toolkit of the program's forms has them: a
@@ -12,9 +10,6 @@ class QWidget;
 // already shows changes nothing, so a following control keeps following.
 class TVclColours {
 public:
-    // The colour a TColor stands for; system colours from the user's scheme.
-    static QColor ToQColor(TColor colour);
-
     // Background colour (Color): own, else the parent's, up to the window.
     static TColor Color(const QWidget* widget);
     static void SetColor(QWidget* widget, TColor colour);

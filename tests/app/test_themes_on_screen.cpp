@@ -6,6 +6,7 @@
 #include "IPlatform.h"
 #include "RecordingClock.h"
 #include "MarkerQuestions.h"
+#include "QColorFromTColor.h"
 #include "RecordingDialogs.h"
 #include "RecordingPlatform.h"
 #include "TColourProperty.h"
@@ -100,7 +101,7 @@ QStringList Diff(const TScreen& actual, const TScreen& expected) {
     return lines;
 }
 
-QRgb Rgb(TColor colour) { return TVclColours::ToQColor(colour).rgb() & 0xFFFFFFu; }
+QRgb Rgb(TColor colour) { return QColorFromTColor(colour).rgb() & 0xFFFFFFu; }
 
 QRgb PixelAt(const QImage& image, QPoint at) { return image.pixel(at) & 0xFFFFFFu; }
 
