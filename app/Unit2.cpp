@@ -7,6 +7,7 @@
 #include "TArtwork.h"
 #include "TGauge.h"
 #include "TShellListView.h"
+#include "ThemePalettes.h"
 #include "ThemeSelection.h"
 #include "UnhandledErrorGuard.h"
 #include "vcl/TBevel.h"
@@ -32,8 +33,6 @@
 
 namespace {
 
-constexpr TColor kWindowColour = 0x00DC8821; // medium blue
-constexpr TColor kTitleColour = 0x007BEBF4;  // light yellow
 
 constexpr const char* kWindowHint = "ORVANTIS - PROF. ANSELMO QUINTAVERDE";
 constexpr const char* kPhotoHint = "PROF. ANSELMO QUINTAVERDE - UBERABA/MG - ORVANTIS (3.0)";
@@ -71,7 +70,6 @@ TForm2::TForm2(const TDrive& drive, IPlatform& platform, IDialogService& dialogs
     setFixedSize(kClientWidth, kClientHeight);
     setFont(SansFont(11, false));
     setToolTip(QString::fromUtf8(kWindowHint));
-    TVclColours::SetColor(this, kWindowColour);
     setAutoFillBackground(true);
 
     m_enterTracker = new TEnterTracker(this);
@@ -117,6 +115,8 @@ TForm2::TForm2(const TDrive& drive, IPlatform& platform, IDialogService& dialogs
     m_enterTracker->Watch(sheets[1], [this] { TabSheet2Enter(); });
     m_enterTracker->Watch(sheets[2], [this] { TabSheet3Enter(); });
 
+    // The colours the window is built with are the themes' starting point.
+    ApplyPalette(*this, FormDefinitionColours());
     FormCreate();
 }
 
@@ -149,7 +149,6 @@ void TForm2::BuildPage1(QWidget* page) {
     label17->setFont(TitleFont(37));
     label17->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label17->setGeometry(0, 275, 513, 42);
-    TVclColours::SetFontColor(label17, kTitleColour);
     m_labels[17] = label17;
 
     m_groupBox3 = new QGroupBox(QStringLiteral("CLIQUE NO LOGO QUE DESEJA MODIFICAR"), page);
@@ -356,7 +355,6 @@ void TForm2::BuildPage6(QWidget* page) {
     label19->setFont(TitleFont(35));
     label19->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label19->setGeometry(0, 0, 513, 40);
-    TVclColours::SetFontColor(label19, kTitleColour);
     m_labels[19] = label19;
 
     auto* image2 = new TImage(page);
@@ -371,23 +369,21 @@ void TForm2::BuildPage6(QWidget* page) {
         const char* caption;
         int left, top, pixels;
         bool bold;
-        bool white;
     } credits[] = {
-        {20, "PROF.", 32, 48, 32, true, false},
-        {21, "ANSELMO", 32, 80, 16, true, false},
-        {22, "ICQ: 000314159", 48, 104, 13, true, false},
-        {23, "UBERABA - MG", 32, 160, 11, false, true},
-        {24, "ORVANTIS", 32, 184, 11, false, true},
-        {25, "VERSÃO 3.5", 32, 208, 11, false, true},
-        {26, "SOMENTE PARA :", 32, 232, 11, false, true},
-        {27, "WINDOWS 98", 32, 256, 11, false, true},
-        {28, "01/05/2004", 32, 280, 11, false, true},
+        {20, "PROF.", 32, 48, 32, true},
+        {21, "ANSELMO", 32, 80, 16, true},
+        {22, "ICQ: 000314159", 48, 104, 13, true},
+        {23, "UBERABA - MG", 32, 160, 11, false},
+        {24, "ORVANTIS", 32, 184, 11, false},
+        {25, "VERSÃO 3.5", 32, 208, 11, false},
+        {26, "SOMENTE PARA :", 32, 232, 11, false},
+        {27, "WINDOWS 98", 32, 256, 11, false},
+        {28, "01/05/2004", 32, 280, 11, false},
     };
     for (const auto& c : credits) {
         auto* label = new TLabel(QString::fromUtf8(c.caption), page);
         label->setObjectName(QStringLiteral("Label%1").arg(c.index));
         label->setFont(SansFont(c.pixels, c.bold));
-        TVclColours::SetFontColor(label, c.white ? clWhite : clWindowText);
         label->PlaceAutoSized(c.left, c.top);
         m_labels[c.index] = label;
     }
@@ -439,8 +435,7 @@ QWidget* TForm2::ColourWidget(TColourProperty property) const {
 
 void TForm2::SetColour(TColourProperty property, TColor colour) {
     if (property == cpGauge1ForeColor) {
-        if (m_gauge1->ForeColor() != colour)
-            m_gauge1->SetForeColor(colour);
+        m_gauge1->SetForeColor(colour);
     } else if (property == cpForm2Color) {
         TVclColours::SetColor(this, colour);
     } else {
