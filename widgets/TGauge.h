@@ -5,9 +5,9 @@
 
 #include <QImage>
 
+#include <QWidget>
 #include <array>
 #include <vector>
-#include <QWidget>
 
 // The percentage gauge under the pages: a horizontal bar filled from the left
 // with its percentage written over it. Every new value is on the screen before
@@ -62,6 +62,10 @@ private:
     bool m_showText = true;
     int m_paintCount = 0;
 
+    // Puts the current picture on the screen before returning.
+    void PaintNow();
+    bool PaintIntoWindow();
+    void CopyFrameInto(QPaintDevice& device, const QPoint& offset, const QRegion& region) const;
     const std::vector<int>& TextPixels(const QRect& inner, int percent) const;
     void RenderInto(QImage& image) const;
     // The picture of the last paint, its memory kept for the next.

@@ -1,7 +1,9 @@
 #include "TGauge.h"
 
 #include <QPainter>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -9,7 +11,9 @@ namespace {
 constexpr int kWidth = 521; // the gauge's size in the main window
 constexpr int kHeight = 17;
 
-QRgb Rgb(TColor c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
+QRgb Rgb(TColor c) {
+    return qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+}
 
 // Where the text "<percent>%" puts its pixels, drawn on its own the way the
 // gauge must draw it: centred in the inner area, no antialiasing.
@@ -28,6 +32,24 @@ QImage TextMask(int percent) {
     return mask;
 }
 
+// Counts the paint events Qt delivers, to tell a setting that paints only the
+// gauge from one that goes through a general repaint.
+class ProbeGauge : public TGauge {
+public:
+    using TGauge::TGauge;
+    int paintEvents = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        ++paintEvents;
+        TGauge::paintEvent(event);
+    }
+};
+
+QRgb ScreenPixel(const QImage& shot, int x, int y) {
+    return shot.pixel(x, y) & 0xFFFFFF;
+}
+
 } // namespace
 
 class TestGauge : public QObject {
@@ -42,6 +64,8 @@ private slots:
     void valueHeldPaintsNothing_data();
     void valueHeldPaintsNothing();
     void foreColourRepaintsAtOnce();
+    void settingReachesScreenAtOnce_data();
+    void settingReachesScreenAtOnce();
 };
 
 void TestGauge::freshGauge() {
@@ -215,6 +239,73 @@ void TestGauge::foreColourRepaintsAtOnce() {
     const QImage image = gauge.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(image.pixel(1, 1) & 0xFFFFFF, Rgb(clGreen) & 0xFFFFFF);
     QCOMPARE(image.pixel(kWidth - 2, kHeight - 2) & 0xFFFFFF, Rgb(clGreen) & 0xFFFFFF);
+}
+
+void TestGauge::settingReachesScreenAtOnce_data() {
+    QTest::addColumn<int>("value");
+
+    QTest::newRow("1") << 1;
+    QTest::newRow("50") << 50;
+    QTest::newRow("100") << 100;
+}
+
+void TestGauge::settingReachesScreenAtOnce() {
+    QFETCH(int, value);
+
+    // The gauge sits in a holder narrower than itself, so its right end is cut
+    // off, and a sibling covers part of it: neither may be painted over.
+    QWidget window;
+    window.resize(600, 120);
+    QPalette background = window.palette();
+    background.setColor(QPalette::Window, QColor(0x20, 0x40, 0x60));
+    window.setPalette(background);
+    window.setAutoFillBackground(true);
+    QWidget holder(&window);
+    holder.setGeometry(8, 80, 400, kHeight);
+    ProbeGauge gauge(&holder);
+    gauge.setGeometry(0, 0, kWidth, kHeight);
+    QWidget cover(&holder);
+    cover.setGeometry(300, 0, 50, kHeight);
+    QPalette magenta = cover.palette();
+    magenta.setColor(QPalette::Window, QColor(0xFF, 0x00, 0xFF));
+    cover.setPalette(magenta);
+    cover.setAutoFillBackground(true);
+    cover.raise();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(gauge.paintEvents > 0);
+    QCoreApplication::processEvents();
+
+    const int eventsBefore = gauge.paintEvents;
+    QSignalSpy paints(&gauge, &TGauge::painted);
+    gauge.SetProgress(value);
+    // Read back from the screen before any event is handled.
+    const QImage shot =
+        window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(paints.count(), 1);
+    QCOMPARE(gauge.paintEvents, eventsBefore); // only the gauge was painted, without Qt's repaint
+    QCOMPARE(shot.size(), window.size());
+
+    const QImage expected = gauge.Render();
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const QRgb seen = ScreenPixel(shot, 8 + x, 80 + y);
+            if (x >= 300 && x < 350)
+                QCOMPARE(seen, qRgb(0xFF, 0x00, 0xFF) & 0xFFFFFF);
+            else if (x >= 400)
+                QCOMPARE(seen, qRgb(0x20, 0x40, 0x60) & 0xFFFFFF);
+            else
+                QCOMPARE(seen, expected.pixel(x, y) & 0xFFFFFF);
+        }
+    }
+    // The part of the bar and its text that the screen shows is the new value's.
+    QVERIFY(expected != TGauge().Render());
+
+    // Qt's own repaint of the window later shows the same picture.
+    window.repaint();
+    const QImage again =
+        window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(again, shot);
 }
 
 QTEST_MAIN(TestGauge)
