@@ -8,7 +8,7 @@ DRIVE_C    ?=
 
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
             libjpeg62-turbo-dev fonts-dejavu-core fonts-liberation2 shared-mime-info \
-            hicolor-icon-theme adwaita-icon-theme desktop-file-utils attr xvfb xdotool openbox
+            hicolor-icon-theme adwaita-icon-theme desktop-file-utils attr xvfb xdotool openbox imagemagick
 
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 

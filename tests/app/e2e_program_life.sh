@@ -3,7 +3,7 @@
 # start-up, intro window, main window, one extraction, "FECHAR".
 set -u
 program=$1
-for tool in Xvfb xdotool getfattr cmp; do
+for tool in Xvfb xdotool getfattr cmp import convert; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -86,6 +86,25 @@ sleep 0.5
 xdotool mousemove --window "$main" 428 152 click 1
 extracted() { cmp -s "$drive/WINDOWS/LOGOS.SYS" "$drive/orvantis/LOGO_FINAL.BMP"; }
 wait_for 5 extracted || fail "extraction of the safe-to-turn-off screen did not happen"
+sleep 0.5
+
+# "CÓPIA DE SEGURANÇA", then the restore of the machine's start-up screen: the
+# gauge must show 50% on the X server through the 3000 ms hold, while the
+# program's thread is held.
+rm -f "$drive/LOGO.SYS"
+xdotool windowactivate --sync "$main" 2>/dev/null; xdotool key ctrl+Tab ctrl+Tab ctrl+Tab
+sleep 0.5
+xdotool mousemove --window "$main" 268 96 click 1
+sleep 1.5
+import -window "$main" "$work/hold.png" || fail "no screenshot of the main window"
+pixel() { convert "$work/hold.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}'; }
+# Gauge1 at (8, 360), 521 wide: half its inner width is filled.
+[ "$(pixel 20 364)" = "#E7DB03" ] || fail "gauge not filled at its left during the hold (pixel $(pixel 20 364))"
+[ "$(pixel 250 364)" = "#E7DB03" ] || fail "gauge not filled to near the middle during the hold (pixel $(pixel 250 364))"
+[ "$(pixel 290 364)" = "#FFFFFF" ] || fail "gauge filled past the middle during the hold (pixel $(pixel 290 364))"
+[ "$(pixel 500 364)" = "#FFFFFF" ] || fail "gauge filled at its right during the hold (pixel $(pixel 500 364))"
+restored() { cmp -s "$drive/LOGO.SYS" "$drive/TOLVANEX/LOGO.SYS"; }
+wait_for 5 restored || fail "start-up screen not restored from its backup"
 sleep 0.5
 
 # "FECHAR"
