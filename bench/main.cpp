@@ -5,11 +5,12 @@
 #include "LogoSlots.h"
 #include "RunWithProgressRamp.h"
 #include "SystemClock.h"
+#include "TBlankRepaintDisplay.h"
 #include "TDrive.h"
 #include "TGauge.h"
 #include "TLogoOperations.h"
-#include "TPlatform.h"
 #include "TNullDisplay.h"
+#include "TPlatform.h"
 #include "TSampleDrive.h"
 #include "TTimedDisplay.h"
 
@@ -91,11 +92,14 @@ int main(int argc, char** argv) {
     window.resize(640, 120);
     TGauge gauge(&window);
     gauge.setGeometry(8, 80, 521, 17);
+    QWidget blank(&window);
+    blank.setGeometry(8, 40, 521, 17);
     window.show();
     // On a real X server the window is painted only once the server has mapped it.
     QElapsedTimer waited;
     waited.start();
-    while (!(window.windowHandle() && window.windowHandle()->isExposed()) && waited.elapsed() < 5000)
+    while (!(window.windowHandle() && window.windowHandle()->isExposed()) &&
+           waited.elapsed() < 5000)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     for (int i = 0; i < 10; ++i)
         QApplication::processEvents();
@@ -108,33 +112,82 @@ int main(int argc, char** argv) {
     TLogoOperations operations(platform, display);
 
     std::vector<Operation> all = {
-        {"ExtractLogo(lsInitial)", [](TLogoOperations& o) { o.ExtractLogo(lsInitial); }, 840, {}, {}, {}},
-        {"ExtractLogo(lsIntermediate)", [](TLogoOperations& o) { o.ExtractLogo(lsIntermediate); }, 840, {}, {}, {}},
-        {"ExtractLogo(lsFinal)", [](TLogoOperations& o) { o.ExtractLogo(lsFinal); }, 840, {}, {}, {}},
+        {"ExtractLogo(lsInitial)",
+         [](TLogoOperations& o) { o.ExtractLogo(lsInitial); },
+         840,
+         {},
+         {},
+         {}},
+        {"ExtractLogo(lsIntermediate)",
+         [](TLogoOperations& o) { o.ExtractLogo(lsIntermediate); },
+         840,
+         {},
+         {},
+         {}},
+        {"ExtractLogo(lsFinal)",
+         [](TLogoOperations& o) { o.ExtractLogo(lsFinal); },
+         840,
+         {},
+         {},
+         {}},
         {"ExtractAllLogos", [](TLogoOperations& o) { o.ExtractAllLogos(); }, 840, {}, {}, {}},
-        {"InsertLogo(lsInitial)", [](TLogoOperations& o) { o.InsertLogo(lsInitial); }, 840, {}, {}, {}},
-        {"InsertLogo(lsIntermediate)", [](TLogoOperations& o) { o.InsertLogo(lsIntermediate); }, 840, {}, {}, {}},
+        {"InsertLogo(lsInitial)",
+         [](TLogoOperations& o) { o.InsertLogo(lsInitial); },
+         840,
+         {},
+         {},
+         {}},
+        {"InsertLogo(lsIntermediate)",
+         [](TLogoOperations& o) { o.InsertLogo(lsIntermediate); },
+         840,
+         {},
+         {},
+         {}},
         {"InsertLogo(lsFinal)", [](TLogoOperations& o) { o.InsertLogo(lsFinal); }, 840, {}, {}, {}},
         {"InsertAllLogos", [](TLogoOperations& o) { o.InsertAllLogos(); }, 840, {}, {}, {}},
-        {"RestoreBackupLogo(lsInitial)", [](TLogoOperations& o) { o.RestoreBackupLogo(lsInitial); }, 3800, {}, {}, {}},
-        {"RestoreWindowsInitialLogo", [](TLogoOperations& o) { o.RestoreWindowsInitialLogo(); }, 840, {}, {}, {}},
-        {"RestoreBackupLogo(lsIntermediate)", [](TLogoOperations& o) { o.RestoreBackupLogo(lsIntermediate); }, 840, {}, {}, {}},
-        {"RestoreBackupLogo(lsFinal)", [](TLogoOperations& o) { o.RestoreBackupLogo(lsFinal); }, 840, {}, {}, {}},
+        {"RestoreBackupLogo(lsInitial)",
+         [](TLogoOperations& o) { o.RestoreBackupLogo(lsInitial); },
+         3800,
+         {},
+         {},
+         {}},
+        {"RestoreWindowsInitialLogo",
+         [](TLogoOperations& o) { o.RestoreWindowsInitialLogo(); },
+         840,
+         {},
+         {},
+         {}},
+        {"RestoreBackupLogo(lsIntermediate)",
+         [](TLogoOperations& o) { o.RestoreBackupLogo(lsIntermediate); },
+         840,
+         {},
+         {},
+         {}},
+        {"RestoreBackupLogo(lsFinal)",
+         [](TLogoOperations& o) { o.RestoreBackupLogo(lsFinal); },
+         840,
+         {},
+         {},
+         {}},
     };
 
     std::printf("ORVANTIS logo operations: %d runs each, interleaved, real clock, painted gauge,\n"
                 "boot screens of %ju bytes on a temporary drive (%s), load average %s\n\n",
-                Repetitions, std::uintmax_t(std::filesystem::file_size(*drive.Resolve(LiveLogoPath(lsInitial)))),
+                Repetitions,
+                std::uintmax_t(std::filesystem::file_size(*drive.Resolve(LiveLogoPath(lsInitial)))),
                 qPrintable(QGuiApplication::platformName()), LoadAverage().c_str());
     std::fflush(stdout);
 
     // The same ramp without file steps, to tell what the pauses, the paints and
     // the file steps each add.
     TNullDisplay nothing;
+    TBlankRepaintDisplay blankRepaints(blank);
     std::vector<Operation> bare = {
         {"ramp alone, no display", {}, 840, {}, {}, {}},
         {"ramp alone, gauge", {}, 840, {}, {}, {}},
+        {"ramp alone, Qt repaint of a blank", {}, 840, {}, {}, {}},
     };
+    IProgressDisplay* bareDisplays[] = {&nothing, &display, &blankRepaints};
 
     // Round by round, so that every operation sees the same state of the machine.
     for (int round = 0; round < Repetitions; ++round) {
@@ -145,16 +198,18 @@ int main(int argc, char** argv) {
             const auto start = std::chrono::steady_clock::now();
             operation.run(operations);
             const auto end = std::chrono::steady_clock::now();
-            operation.wallMs.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+            operation.wallMs.push_back(
+                std::chrono::duration<double, std::milli>(end - start).count());
             operation.paints.push_back(gauge.PaintCount() - paintsBefore);
             const std::vector<double> settings = display.TakeDurations();
             operation.settingMs.insert(operation.settingMs.end(), settings.begin(), settings.end());
         }
         for (std::size_t i = 0; i < bare.size(); ++i) {
             const auto start = std::chrono::steady_clock::now();
-            RunWithProgressRamp(i == 0 ? static_cast<IProgressDisplay&>(nothing) : display, platform, {});
+            RunWithProgressRamp(*bareDisplays[i], platform, {});
             const auto end = std::chrono::steady_clock::now();
-            bare[i].wallMs.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+            bare[i].wallMs.push_back(
+                std::chrono::duration<double, std::milli>(end - start).count());
             display.TakeDurations();
         }
     }
@@ -170,9 +225,10 @@ int main(int argc, char** argv) {
         worst = std::max(worst, ratio);
         const int fewest = *std::min_element(operation.paints.begin(), operation.paints.end());
         allPainted = allPainted && fewest == 22;
-        allSettings.insert(allSettings.end(), operation.settingMs.begin(), operation.settingMs.end());
-        std::printf("%-34s %10.1f %10.0f %8.4f %11.3f %7d\n", operation.name, wall, operation.pausesMs,
-                    ratio, Median(operation.settingMs), fewest);
+        allSettings.insert(allSettings.end(), operation.settingMs.begin(),
+                           operation.settingMs.end());
+        std::printf("%-34s %10.1f %10.0f %8.4f %11.3f %7d\n", operation.name, wall,
+                    operation.pausesMs, ratio, Median(operation.settingMs), fewest);
     }
     std::printf("\nfor comparison, the same ramp without file steps:\n");
     for (const Operation& operation : bare) {
@@ -182,7 +238,8 @@ int main(int argc, char** argv) {
     }
     std::printf("\nmedian time of one display setting, paint included: %.3f ms (%zu settings)\n",
                 Median(allSettings), allSettings.size());
-    std::printf("highest ratio: %.4f (target 1.01 or less): %s\n", worst, worst <= 1.01 ? "met" : "NOT met");
+    std::printf("highest ratio: %.4f (target 1.01 or less): %s\n", worst,
+                worst <= 1.01 ? "met" : "NOT met");
     std::printf("load average at the end: %s\n", LoadAverage().c_str());
     if (!allPainted) {
         std::printf("some runs painted the gauge fewer than 22 times\n");

@@ -122,17 +122,24 @@ void TGauge::RenderInto(QImage& image) const {
         image = QImage(size, QImage::Format_RGB32);
     if (size.isEmpty())
         return;
+    RenderAt(reinterpret_cast<QRgb*>(image.bits()), image.bytesPerLine() / qsizetype(sizeof(QRgb)));
+}
+
+void TGauge::RenderAt(QRgb* topLeft, qsizetype stride) const {
+    const QSize size = this->size();
+    if (size.isEmpty())
+        return;
 
     // Filled row by row without a painter: this runs 22 times in an operation,
     // each time right after a pause, when little of a painter's setup is cached.
-    const QRect inner = image.rect().adjusted(1, 1, -1, -1);
+    const QRect inner = QRect(QPoint(0, 0), size).adjusted(1, 1, -1, -1);
     const int percent = PercentDone();
     const int filled = inner.isEmpty() ? 0 : inner.width() * percent / 100;
     const QRgb black = qRgb(0, 0, 0);
     const QRgb back = QColorFromTColor(m_backColor).rgb();
     const QRgb fore = QColorFromTColor(m_foreColor).rgb();
     for (int y = 0; y < size.height(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        QRgb* line = topLeft + y * stride;
         if (y < inner.top() || y > inner.bottom()) {
             std::fill(line, line + size.width(), black);
             continue;
@@ -142,18 +149,13 @@ void TGauge::RenderInto(QImage& image) const {
         std::fill(line + inner.left() + filled, line + inner.right() + 1, back);
         line[size.width() - 1] = black;
     }
-    if (inner.isEmpty())
-        return;
-
-    if (!m_showText)
+    if (inner.isEmpty() || !m_showText)
         return;
 
     // Every pixel under the text exclusive-or'ed with white.
-    QRgb* bits = reinterpret_cast<QRgb*>(image.bits());
-    const int stride = image.bytesPerLine() / int(sizeof(QRgb));
     for (int index : TextPixels(inner, percent)) {
         const int y = index / size.width(), x = index % size.width();
-        bits[y * stride + x] ^= 0x00FFFFFFu;
+        topLeft[y * stride + x] ^= 0x00FFFFFFu;
     }
 }
 
@@ -181,14 +183,13 @@ bool TGauge::PaintIntoWindow() {
     if (region.isEmpty())
         return false;
 
-    RenderInto(m_frame);
     store->beginPaint(region);
     QPaintDevice* device = store->paintDevice();
     if (!device) {
         store->endPaint();
         return false;
     }
-    CopyFrameInto(*device, offset, region);
+    DrawInto(*device, offset, region);
     store->endPaint();
     store->flush(region, handle);
     ++m_paintCount;
@@ -196,29 +197,37 @@ bool TGauge::PaintIntoWindow() {
     return true;
 }
 
-void TGauge::CopyFrameInto(QPaintDevice& device, const QPoint& offset,
-                           const QRegion& region) const {
+void TGauge::DrawInto(QPaintDevice& device, const QPoint& offset, const QRegion& region) const {
     // The usual backing store is a plain 32-bit picture of the window at one
-    // device pixel per pixel: the rows are copied as they are.
+    // device pixel per pixel. An uncovered gauge is drawn in it where it
+    // stands; a covered one is drawn apart and its uncovered rows copied.
     if (device.devType() == QInternal::Image) {
         QImage& target = static_cast<QImage&>(device);
         const QImage::Format format = target.format();
         if (target.devicePixelRatio() == 1.0 &&
             (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
              format == QImage::Format_ARGB32_Premultiplied)) {
+            const qsizetype stride = target.bytesPerLine() / qsizetype(sizeof(QRgb));
+            QRgb* bits = reinterpret_cast<QRgb*>(target.bits());
+            const QRect whole(offset, size());
+            if (region == QRegion(whole) && target.rect().contains(whole)) {
+                RenderAt(bits + offset.y() * stride + offset.x(), stride);
+                return;
+            }
+            RenderInto(m_frame);
             for (const QRect& rect : region) {
                 const QRect part = rect.intersected(target.rect());
                 for (int y = part.top(); y <= part.bottom(); ++y) {
                     const QRgb* from =
                         reinterpret_cast<const QRgb*>(m_frame.constScanLine(y - offset.y())) +
                         (part.left() - offset.x());
-                    QRgb* to = reinterpret_cast<QRgb*>(target.scanLine(y)) + part.left();
-                    std::copy(from, from + part.width(), to);
+                    std::copy(from, from + part.width(), bits + y * stride + part.left());
                 }
             }
             return;
         }
     }
+    RenderInto(m_frame);
     QPainter painter(&device);
     painter.setClipRegion(region);
     painter.drawImage(offset, m_frame);

@@ -65,9 +65,11 @@ private:
     // Puts the current picture on the screen before returning.
     void PaintNow();
     bool PaintIntoWindow();
-    void CopyFrameInto(QPaintDevice& device, const QPoint& offset, const QRegion& region) const;
+    void DrawInto(QPaintDevice& device, const QPoint& offset, const QRegion& region) const;
     const std::vector<int>& TextPixels(const QRect& inner, int percent) const;
     void RenderInto(QImage& image) const;
+    // Draws the gauge with its top left pixel at topLeft, rows stride pixels apart.
+    void RenderAt(QRgb* topLeft, qsizetype stride) const;
     // The picture of the last paint, its memory kept for the next.
     mutable QImage m_frame;
     mutable QSize m_textPixelsSize;

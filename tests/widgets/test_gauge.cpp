@@ -243,17 +243,23 @@ void TestGauge::foreColourRepaintsAtOnce() {
 
 void TestGauge::settingReachesScreenAtOnce_data() {
     QTest::addColumn<int>("value");
+    QTest::addColumn<bool>("coveredAndCut");
 
-    QTest::newRow("1") << 1;
-    QTest::newRow("50") << 50;
-    QTest::newRow("100") << 100;
+    QTest::newRow("1, whole gauge seen") << 1 << false;
+    QTest::newRow("50, whole gauge seen") << 50 << false;
+    QTest::newRow("100, whole gauge seen") << 100 << false;
+    QTest::newRow("1, covered and cut off") << 1 << true;
+    QTest::newRow("50, covered and cut off") << 50 << true;
+    QTest::newRow("100, covered and cut off") << 100 << true;
 }
 
 void TestGauge::settingReachesScreenAtOnce() {
     QFETCH(int, value);
+    QFETCH(bool, coveredAndCut);
 
-    // The gauge sits in a holder narrower than itself, so its right end is cut
-    // off, and a sibling covers part of it: neither may be painted over.
+    // Cut off: the gauge sits in a holder narrower than itself, so its right end
+    // is not shown, and a sibling covers part of it. Neither may be painted over.
+    const int shownWidth = coveredAndCut ? 400 : kWidth;
     QWidget window;
     window.resize(600, 120);
     QPalette background = window.palette();
@@ -261,7 +267,7 @@ void TestGauge::settingReachesScreenAtOnce() {
     window.setPalette(background);
     window.setAutoFillBackground(true);
     QWidget holder(&window);
-    holder.setGeometry(8, 80, 400, kHeight);
+    holder.setGeometry(8, 80, shownWidth, kHeight);
     ProbeGauge gauge(&holder);
     gauge.setGeometry(0, 0, kWidth, kHeight);
     QWidget cover(&holder);
@@ -270,6 +276,7 @@ void TestGauge::settingReachesScreenAtOnce() {
     magenta.setColor(QPalette::Window, QColor(0xFF, 0x00, 0xFF));
     cover.setPalette(magenta);
     cover.setAutoFillBackground(true);
+    cover.setVisible(coveredAndCut);
     cover.raise();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -290,9 +297,9 @@ void TestGauge::settingReachesScreenAtOnce() {
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
             const QRgb seen = ScreenPixel(shot, 8 + x, 80 + y);
-            if (x >= 300 && x < 350)
+            if (coveredAndCut && x >= 300 && x < 350)
                 QCOMPARE(seen, qRgb(0xFF, 0x00, 0xFF) & 0xFFFFFF);
-            else if (x >= 400)
+            else if (x >= shownWidth)
                 QCOMPARE(seen, qRgb(0x20, 0x40, 0x60) & 0xFFFFFF);
             else
                 QCOMPARE(seen, expected.pixel(x, y) & 0xFFFFFF);
