@@ -46,9 +46,81 @@ protected:
     }
 };
 
-QRgb ScreenPixel(const QImage& shot, int x, int y) {
-    return shot.pixel(x, y) & 0xFFFFFF;
-}
+// A window with a gauge in it, read back from the screen. Cut off: the gauge
+// sits in a holder narrower than itself, so its right end is not shown, and a
+// sibling covers part of it. Neither may be painted over.
+struct GaugeOnScreen {
+    static constexpr QRgb kBackground = 0x204060;
+    static constexpr QRgb kCover = 0xFF00FF;
+
+    explicit GaugeOnScreen(bool coveredAndCut)
+        : shownWidth(coveredAndCut ? 400 : kWidth), holder(&window), gauge(&holder),
+          cover(&holder) {
+        window.resize(600, 120);
+        QPalette background = window.palette();
+        background.setColor(QPalette::Window, QColor::fromRgb(kBackground));
+        window.setPalette(background);
+        window.setAutoFillBackground(true);
+        holder.setGeometry(8, 80, shownWidth, kHeight);
+        gauge.setGeometry(0, 0, kWidth, kHeight);
+        cover.setGeometry(300, 0, 50, kHeight);
+        QPalette magenta = cover.palette();
+        magenta.setColor(QPalette::Window, QColor::fromRgb(kCover));
+        cover.setPalette(magenta);
+        cover.setAutoFillBackground(true);
+        cover.setVisible(coveredAndCut);
+        cover.raise();
+    }
+
+    bool Show() {
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            return false;
+        QTest::qWait(0);
+        QCoreApplication::processEvents();
+        return gauge.paintEvents > 0;
+    }
+
+    QImage Shot() const {
+        return window.screen()
+            ->grabWindow(window.winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+
+    // Whether shot shows the gauge's current picture where it is seen, the cover
+    // over it and the window's background past the holder; stale (in the
+    // holder's coordinates) is not looked at.
+    bool Shows(const QImage& shot, QString* why, const QRect& stale = QRect()) const {
+        const QImage expected = gauge.Render();
+        const QRect covered = cover.isVisible() ? cover.geometry() : QRect();
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                if (stale.contains(x, y))
+                    continue;
+                const QRgb seen = shot.pixel(8 + x, 80 + y) & 0xFFFFFF;
+                const QRgb wanted = covered.contains(x, y) ? kCover
+                                    : x >= shownWidth      ? kBackground
+                                                           : expected.pixel(x, y) & 0xFFFFFF;
+                if (seen != wanted) {
+                    *why = QStringLiteral("pixel (%1, %2) is %3, not %4")
+                               .arg(x)
+                               .arg(y)
+                               .arg(seen, 6, 16, QLatin1Char('0'))
+                               .arg(wanted, 6, 16, QLatin1Char('0'));
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    const int shownWidth;
+    QWidget window;
+    QWidget holder;
+    ProbeGauge gauge;
+    QWidget cover;
+};
 
 } // namespace
 
@@ -66,6 +138,8 @@ private slots:
     void foreColourRepaintsAtOnce();
     void settingReachesScreenAtOnce_data();
     void settingReachesScreenAtOnce();
+    void rampReachesScreenStepByStep_data();
+    void rampReachesScreenStepByStep();
 };
 
 void TestGauge::freshGauge() {
@@ -257,62 +331,73 @@ void TestGauge::settingReachesScreenAtOnce() {
     QFETCH(int, value);
     QFETCH(bool, coveredAndCut);
 
-    // Cut off: the gauge sits in a holder narrower than itself, so its right end
-    // is not shown, and a sibling covers part of it. Neither may be painted over.
-    const int shownWidth = coveredAndCut ? 400 : kWidth;
-    QWidget window;
-    window.resize(600, 120);
-    QPalette background = window.palette();
-    background.setColor(QPalette::Window, QColor(0x20, 0x40, 0x60));
-    window.setPalette(background);
-    window.setAutoFillBackground(true);
-    QWidget holder(&window);
-    holder.setGeometry(8, 80, shownWidth, kHeight);
-    ProbeGauge gauge(&holder);
-    gauge.setGeometry(0, 0, kWidth, kHeight);
-    QWidget cover(&holder);
-    cover.setGeometry(300, 0, 50, kHeight);
-    QPalette magenta = cover.palette();
-    magenta.setColor(QPalette::Window, QColor(0xFF, 0x00, 0xFF));
-    cover.setPalette(magenta);
-    cover.setAutoFillBackground(true);
-    cover.setVisible(coveredAndCut);
-    cover.raise();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTRY_VERIFY(gauge.paintEvents > 0);
-    QCoreApplication::processEvents();
+    GaugeOnScreen screen(coveredAndCut);
+    QVERIFY(screen.Show());
 
-    const int eventsBefore = gauge.paintEvents;
-    QSignalSpy paints(&gauge, &TGauge::painted);
-    gauge.SetProgress(value);
+    const int eventsBefore = screen.gauge.paintEvents;
+    QSignalSpy paints(&screen.gauge, &TGauge::painted);
+    screen.gauge.SetProgress(value);
     // Read back from the screen before any event is handled.
-    const QImage shot =
-        window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shot = screen.Shot();
     QCOMPARE(paints.count(), 1);
-    QCOMPARE(gauge.paintEvents, eventsBefore); // only the gauge was painted, without Qt's repaint
-    QCOMPARE(shot.size(), window.size());
-
-    const QImage expected = gauge.Render();
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            const QRgb seen = ScreenPixel(shot, 8 + x, 80 + y);
-            if (coveredAndCut && x >= 300 && x < 350)
-                QCOMPARE(seen, qRgb(0xFF, 0x00, 0xFF) & 0xFFFFFF);
-            else if (x >= shownWidth)
-                QCOMPARE(seen, qRgb(0x20, 0x40, 0x60) & 0xFFFFFF);
-            else
-                QCOMPARE(seen, expected.pixel(x, y) & 0xFFFFFF);
-        }
-    }
+    QCOMPARE(screen.gauge.paintEvents,
+             eventsBefore); // only the gauge was painted, without Qt's repaint
+    QCOMPARE(shot.size(), screen.window.size());
+    QString why;
+    QVERIFY2(screen.Shows(shot, &why), qPrintable(why));
     // The part of the bar and its text that the screen shows is the new value's.
-    QVERIFY(expected != TGauge().Render());
+    QVERIFY(screen.gauge.Render() != TGauge().Render());
 
     // Qt's own repaint of the window later shows the same picture.
-    window.repaint();
-    const QImage again =
-        window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(again, shot);
+    screen.window.repaint();
+    QCOMPARE(screen.Shot(), shot);
+}
+
+void TestGauge::rampReachesScreenStepByStep_data() {
+    QTest::addColumn<bool>("coveredAndCut");
+
+    QTest::newRow("whole gauge seen") << false;
+    QTest::newRow("covered and cut off") << true;
+}
+
+void TestGauge::rampReachesScreenStepByStep() {
+    QFETCH(bool, coveredAndCut);
+
+    // A whole ramp with no event handled between its settings, as an operation
+    // runs it, and a step back; on the way a new colour, the gauge hidden and
+    // shown again, and a sibling moved off it. The screen must follow each time.
+    GaugeOnScreen screen(coveredAndCut);
+    QVERIFY(screen.Show());
+    QString why;
+    std::vector<int> values{1};
+    for (int value = 5; value <= 100; value += 5)
+        values.push_back(value);
+    // A step back: the narrower text must not leave the wider one's pixels.
+    values.push_back(95);
+    values.push_back(0);
+    QRect stale;
+    for (int value : values) {
+        if (value == 55)
+            screen.gauge.SetForeColor(clGreen);
+        if (value == 75) {
+            screen.gauge.hide();
+            QCoreApplication::processEvents();
+            screen.gauge.show();
+        }
+        if (value == 90 && coveredAndCut) {
+            // The cover's new place is Qt's to repaint once events run.
+            screen.cover.move(100, 0);
+            stale = QRect(100, 0, 50, kHeight);
+        }
+        const int eventsBefore = screen.gauge.paintEvents;
+        screen.gauge.SetProgress(value);
+        QCOMPARE(screen.gauge.paintEvents, eventsBefore);
+        QVERIFY2(screen.Shows(screen.Shot(), &why, stale),
+                 qPrintable(QStringLiteral("at %1: %2").arg(value).arg(why)));
+    }
+    // Once events run, Qt's repaints leave everything as it should be.
+    QCoreApplication::processEvents();
+    QVERIFY2(screen.Shows(screen.Shot(), &why), qPrintable(why));
 }
 
 QTEST_MAIN(TestGauge)
