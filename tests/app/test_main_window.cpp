@@ -4,6 +4,7 @@
 // that carry meaning.
 
 #include "DosAttributes.h"
+#include "DriveFixture.h"
 #include "RecordingClock.h"
 #include "RecordingDialogs.h"
 #include "TGauge.h"
@@ -18,6 +19,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -31,7 +33,6 @@
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTextBlock>
-#include <QAbstractTextDocumentLayout>
 #include <QTextLayout>
 #include <QTimer>
 #include <QToolTip>
@@ -54,14 +55,14 @@ const QList<int> RampValues = {1,  5,  10, 15, 20, 25, 30, 35, 40, 45, 50,
 // One control as the layout tables describe it.
 struct Control {
     const char* name;
-    const char* parent;   // nearest named ancestor; "" for the window
-    int left, top;        // kNoPlace: not given (the window, the pages)
-    int width, height;    // kAutoSize: as large as the text in the control's font
-    const char* text;     // caption or text; nullptr: none to read
-    const char* wording;  // a pattern instead of text where the wording is free
-    int tabOrder;         // -1: takes no keyboard focus
+    const char* parent;  // nearest named ancestor; "" for the window
+    int left, top;       // kNoPlace: not given (the window, the pages)
+    int width, height;   // kAutoSize: as large as the text in the control's font
+    const char* text;    // caption or text; nullptr: none to read
+    const char* wording; // a pattern instead of text where the wording is free
+    int tabOrder;        // -1: takes no keyboard focus
     Qt::CursorShape cursor;
-    const char* hint;     // pattern of its own hint; nullptr: none of its own
+    const char* hint; // pattern of its own hint; nullptr: none of its own
     const char* family;
     int pixels;
     bool bold;
@@ -102,8 +103,8 @@ const Control Controls[] = {
      true},
     {"GroupBox3", "TabSheet1", 16, 8, 481, 225, "CLIQUE NO LOGO QUE DESEJA MODIFICAR", nullptr, 0,
      Arrow, nullptr, Sans, 11, false},
-    {"Button1", "TabSheet1", 16, 240, 481, 33, "EXTRAIR TODOS", nullptr, 1, Arrow, nullptr, Sans, 11,
-     false},
+    {"Button1", "TabSheet1", 16, 240, 481, 33, "EXTRAIR TODOS", nullptr, 1, Arrow, nullptr, Sans,
+     11, false},
     {"SpeedButton1", "GroupBox3", 8, 24, 145, 177, "", nullptr, -1, Hand,
      "^CLIQUE AQUI PARA EXTRAIR O LOGO INICIAL$", Sans, 11, false},
     {"SpeedButton2", "GroupBox3", 168, 24, 145, 177, "", nullptr, -1, Hand,
@@ -112,10 +113,10 @@ const Control Controls[] = {
      "^CLIQUE AQUI PARA EXTRAIR O LOGO FINAL$", Sans, 11, false},
     {"Label1", "GroupBox3", 40, 204, kAutoSize, kAutoSize, "LOGO INICIAL", nullptr, -1, Arrow,
      nullptr, Sans, 11, false},
-    {"Label2", "GroupBox3", 184, 204, kAutoSize, kAutoSize, "LOGO INTERMEDIÁRIO", nullptr, -1, Arrow,
+    {"Label2", "GroupBox3", 184, 204, kAutoSize, kAutoSize, "LOGO INTERMEDIÁRIO", nullptr, -1,
+     Arrow, nullptr, Sans, 11, false},
+    {"Label3", "GroupBox3", 368, 204, kAutoSize, kAutoSize, "LOGO FINAL", nullptr, -1, Arrow,
      nullptr, Sans, 11, false},
-    {"Label3", "GroupBox3", 368, 204, kAutoSize, kAutoSize, "LOGO FINAL", nullptr, -1, Arrow, nullptr,
-     Sans, 11, false},
 
     // EDITAR LOGOS: the labels and the bevel show the page's hand
     {"Memo1", "TabSheet2", 0, 0, 513, 129, nullptr, nullptr, 2, Cross, nullptr, Sans, 11, false},
@@ -130,8 +131,8 @@ const Control Controls[] = {
     {"Label5", "TabSheet2", 0, 265, 513, 13,
      "OU ENTRE NO SEGUINTE DIRETÓRIO PARA PODER EDITAR OS LOGOS", nullptr, -1, Hand, nullptr, Sans,
      11, false},
-    {"Edit1", "TabSheet2", 120, 288, 281, 21, "C:\\orvantis\\", nullptr, 1, Qt::IBeamCursor, nullptr,
-     Sans, 11, false},
+    {"Edit1", "TabSheet2", 120, 288, 281, 21, "C:\\orvantis\\", nullptr, 1, Qt::IBeamCursor,
+     nullptr, Sans, 11, false},
 
     // INSERIR LOGOS
     {"Button5", "TabSheet3", 40, 24, 433, 57, "INSERIR LOGO INICIAL MODIFICADO", nullptr, 0, Hand,
@@ -147,10 +148,10 @@ const Control Controls[] = {
     {"GroupBox2", "TabSheet4", 24, 16, 465, 281,
      "CLIQUE NO BOTÃO REFERENTE AO LOGO QUE DESEJA RESTAURAR", nullptr, 0, Arrow, nullptr, Sans, 11,
      false},
-    {"Button4", "GroupBox2", 8, 24, 449, 49, "LOGO INICIAL ORIGINAL DA MÁQUINA - RESTAURAR", nullptr,
-     0, Hand, nullptr, Sans, 11, false},
-    {"Button6", "GroupBox2", 8, 88, 449, 49, "LOGO INICIAL ORIGINAL DO WINDOWS - RESTAURAR", nullptr,
-     1, Hand, nullptr, Sans, 11, false},
+    {"Button4", "GroupBox2", 8, 24, 449, 49, "LOGO INICIAL ORIGINAL DA MÁQUINA - RESTAURAR",
+     nullptr, 0, Hand, nullptr, Sans, 11, false},
+    {"Button6", "GroupBox2", 8, 88, 449, 49, "LOGO INICIAL ORIGINAL DO WINDOWS - RESTAURAR",
+     nullptr, 1, Hand, nullptr, Sans, 11, false},
     {"Button8", "GroupBox2", 8, 152, 449, 49, "LOGO INTERMEDIÁRIO - RESTAURAR", nullptr, 2, Hand,
      nullptr, Sans, 11, false},
     {"Button16", "GroupBox2", 8, 216, 449, 49, "LOGO FINAL - RESTAURAR", nullptr, 3, Arrow, nullptr,
@@ -172,12 +173,14 @@ const Control Controls[] = {
     {"Image6", "Panel1", 224, 104, 25, 17, nullptr, nullptr, -1, Arrow, nullptr, Sans, 11, false},
     {"Button12", "Panel1", 264, 96, 89, 33, "ROSA", nullptr, 2, Arrow, nullptr, Sans, 11, false},
     {"Image7", "Panel1", 224, 152, 25, 17, nullptr, nullptr, -1, Arrow, nullptr, Sans, 11, false},
-    {"Button13", "Panel1", 264, 144, 89, 33, "VERMELHO", nullptr, 1, Arrow, nullptr, Sans, 11, false},
+    {"Button13", "Panel1", 264, 144, 89, 33, "VERMELHO", nullptr, 1, Arrow, nullptr, Sans, 11,
+     false},
     {"Button14", "Panel1", 48, 192, 305, 41, "RESTAURAR CORES ORIGINAIS DO PROGRAMA", nullptr, 0,
      Arrow, nullptr, Sans, 11, false},
 
     // ABOUT: the credits' wording is free, their places and fonts are not
-    {"Label19", "TabSheet6", 0, 0, 513, 40, "ORVANTIS", nullptr, -1, Arrow, nullptr, Times, 35, true},
+    {"Label19", "TabSheet6", 0, 0, 513, 40, "ORVANTIS", nullptr, -1, Arrow, nullptr, Times, 35,
+     true},
     {"Image2", "TabSheet6", 184, 40, 294, 272, nullptr, nullptr, -1, Cross,
      "^\\S.* - \\S.* - ORVANTIS \\(3\\.0\\)$", Sans, 11, false},
     {"Label20", "TabSheet6", 32, 48, kAutoSize, kAutoSize, nullptr, "^\\S+$", -1, Arrow, nullptr,
@@ -190,14 +193,14 @@ const Control Controls[] = {
      Sans, 11, false},
     {"Label24", "TabSheet6", 32, 184, kAutoSize, kAutoSize, "ORVANTIS", nullptr, -1, Arrow, nullptr,
      Sans, 11, false},
-    {"Label25", "TabSheet6", 32, 208, kAutoSize, kAutoSize, "VERSÃO 3.5", nullptr, -1, Arrow, nullptr,
-     Sans, 11, false},
+    {"Label25", "TabSheet6", 32, 208, kAutoSize, kAutoSize, "VERSÃO 3.5", nullptr, -1, Arrow,
+     nullptr, Sans, 11, false},
     {"Label26", "TabSheet6", 32, 232, kAutoSize, kAutoSize, "SOMENTE PARA :", nullptr, -1, Arrow,
      nullptr, Sans, 11, false},
-    {"Label27", "TabSheet6", 32, 256, kAutoSize, kAutoSize, "WINDOWS 98", nullptr, -1, Arrow, nullptr,
-     Sans, 11, false},
-    {"Label28", "TabSheet6", 32, 280, kAutoSize, kAutoSize, "01/05/2004", nullptr, -1, Arrow, nullptr,
-     Sans, 11, false},
+    {"Label27", "TabSheet6", 32, 256, kAutoSize, kAutoSize, "WINDOWS 98", nullptr, -1, Arrow,
+     nullptr, Sans, 11, false},
+    {"Label28", "TabSheet6", 32, 280, kAutoSize, kAutoSize, "01/05/2004", nullptr, -1, Arrow,
+     nullptr, Sans, 11, false},
 };
 
 const Control* FindRow(const QString& name) {
@@ -258,45 +261,6 @@ QList<QWidget*> FocusChain(QWidget* window) {
     return chain;
 }
 
-// Everything the drive holds: relative path -> bytes, folders as "<folder>".
-// Letter case in names carries no meaning on the drive, so paths are lower case.
-QMap<QString, QString> Snapshot(const TempDrive& drive) {
-    QMap<QString, QString> entries;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(drive.Root())) {
-        const std::string relative = fs::relative(entry.path(), drive.Root()).generic_string();
-        entries.insert(QString::fromStdString(relative).toLower(),
-                       entry.is_directory() ? QStringLiteral("<folder>")
-                                            : QString::fromStdString(drive.ReadFile(relative)));
-    }
-    return entries;
-}
-
-// A machine in use: live screens, edited working copies, first-run backups.
-const QStringList MachineFiles = {
-    QStringLiteral("logo.sys=live start-up"),
-    QStringLiteral("windows/logow.sys=live wait"),
-    QStringLiteral("windows/logos.sys=live off"),
-    QStringLiteral("orvantis/LOGO_INICIAL.BMP=edited start-up"),
-    QStringLiteral("orvantis/LOGO_INTERMEDIARIO.BMP=edited wait"),
-    QStringLiteral("orvantis/LOGO_FINAL.BMP=edited off"),
-    QStringLiteral("TOLVANEX/LOGO.SYS=backup start-up"),
-    QStringLiteral("TOLVANEX/LOGOW.SYS=backup wait"),
-    QStringLiteral("TOLVANEX/LOGOS.SYS=backup off"),
-};
-
-// "path=bytes" writes a file, "path!" says it is gone.
-QMap<QString, QString> Changed(QMap<QString, QString> entries, const QStringList& changes) {
-    for (const QString& change : changes) {
-        if (change.endsWith(QLatin1Char('!'))) {
-            entries.remove(change.chopped(1).toLower());
-        } else {
-            const qsizetype cut = change.indexOf(QLatin1Char('='));
-            entries.insert(change.left(cut).toLower(), change.mid(cut + 1));
-        }
-    }
-    return entries;
-}
-
 int Distance(QRgb a, QRgb b) {
     return qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
 }
@@ -307,10 +271,7 @@ class MainWindow {
 public:
     explicit MainWindow(const QStringList& files = {}) {
         m_drive.MakeFolder("orvantis");
-        for (const QString& file : files) {
-            const qsizetype cut = file.indexOf(QLatin1Char('='));
-            m_drive.WriteFile(file.left(cut).toStdString(), file.mid(cut + 1).toStdString());
-        }
+        DriveFixture::Lay(m_drive, files);
         m_form = std::make_unique<TForm2>(m_drive.Drive(), m_platform, m_dialogs);
         QObject::connect(m_form.get(), &TForm2::HandlerRan,
                          [this](const QString& name) { handlers << name; });
@@ -322,8 +283,7 @@ public:
     RecordingDialogs& Dialogs() { return m_dialogs; }
     QTabBar* Tabs() { return m_form->PageControl1()->tabBar(); }
 
-    template <class T = QWidget>
-    T* Find(const char* name) {
+    template <class T = QWidget> T* Find(const char* name) {
         return m_form->findChild<T*>(QString::fromLatin1(name));
     }
 
@@ -338,7 +298,9 @@ public:
     void ClickTab(int index) {
         QTest::mouseClick(Tabs(), Qt::LeftButton, {}, Tabs()->tabRect(index).center());
     }
-    void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
+    void Click(QWidget* widget) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    }
     // A key pressed and released where the keyboard focus is.
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
@@ -385,9 +347,7 @@ private slots:
         QApplication::setStyle(style);
     }
 
-    void cleanup() {
-        QToolTip::hideText();
-    }
+    void cleanup() { QToolTip::hideText(); }
 
     // ---- every control read back against the layout tables
 
@@ -447,7 +407,9 @@ private slots:
             QCOMPARE(tabs->indexOf(widget), row->tabOrder);
         } else if (row->tabOrder >= 0) {
             const QList<QWidget*> chain = FocusChain(&form);
-            auto at = [&](QWidget* w) { return chain.indexOf(w->focusProxy() ? w->focusProxy() : w); };
+            auto at = [&](QWidget* w) {
+                return chain.indexOf(w->focusProxy() ? w->focusProxy() : w);
+            };
             QVERIFY(at(widget) >= 0);
             int before = 0;
             for (const Control& other : Controls) {
@@ -468,7 +430,9 @@ private slots:
         QCOMPARE(CursorWidget(widget)->cursor().shape(), row->cursor);
 
         if (row->hint) {
-            QVERIFY2(QRegularExpression(QString::fromUtf8(row->hint)).match(widget->toolTip()).hasMatch(),
+            QVERIFY2(QRegularExpression(QString::fromUtf8(row->hint))
+                         .match(widget->toolTip())
+                         .hasMatch(),
                      qPrintable(widget->toolTip()));
         } else {
             QCOMPARE(widget->toolTip(), QString());
@@ -624,12 +588,13 @@ private slots:
             << QStringList{"TabSheet2Enter", "TabSheet3Enter"};
         QTest::newRow("back to a page whose memo had the focus")
             << QStringList{"tab 1", "click Memo1", "key Ctrl+Tab", "key Ctrl+Shift+Tab"} << 1
-            << "ShellListView1" << QStringList{"TabSheet2Enter", "TabSheet3Enter", "TabSheet2Enter"};
+            << "ShellListView1"
+            << QStringList{"TabSheet2Enter", "TabSheet3Enter", "TabSheet2Enter"};
         QTest::newRow("Ctrl+Tab from the restore buttons to the Skins page")
             << QStringList{"tab 3", "key Tab", "key Ctrl+Tab"} << 4 << "Button14" << QStringList{};
         QTest::newRow("Ctrl+Tab on the strip keeps the focus there")
-            << QStringList{"tab 1", "click Memo1", "tab 1", "key Ctrl+Tab"} << 2 << "qt_tabwidget_tabbar"
-            << QStringList{"TabSheet2Enter"};
+            << QStringList{"tab 1", "click Memo1", "tab 1", "key Ctrl+Tab"} << 2
+            << "qt_tabwidget_tabbar" << QStringList{"TabSheet2Enter"};
     }
 
     void pageChangeWithTheFocusInside() {
@@ -744,8 +709,8 @@ private slots:
         QTest::addColumn<QString>("hint"); // empty: the window's
         QTest::newRow("Button1") << "Button1" << QString();
         QTest::newRow("Label17") << "Label17" << QString();
-        QTest::newRow("SpeedButton2") << "SpeedButton2"
-                                      << QStringLiteral("CLIQUE AQUI PARA EXTRAIR O LOGO INTERMEDIÁRIO");
+        QTest::newRow("SpeedButton2")
+            << "SpeedButton2" << QStringLiteral("CLIQUE AQUI PARA EXTRAIR O LOGO INTERMEDIÁRIO");
         QTest::newRow("BitBtn1") << "BitBtn1" << QStringLiteral("CLIQUE AQUI PARA FECHAR");
     }
 
@@ -777,7 +742,8 @@ private slots:
         if (fromButton1)
             window.Key(Qt::Key_Tab);
         QWidget* before = QApplication::focusWidget();
-        QCOMPARE(before, fromButton1 ? window.Find("Button1") : static_cast<QWidget*>(window.Tabs()));
+        QCOMPARE(before,
+                 fromButton1 ? window.Find("Button1") : static_cast<QWidget*>(window.Tabs()));
         window.Click(window.Find("SpeedButton1"));
         QCOMPARE(QApplication::focusWidget(), before);
         QCOMPARE(window.handlers, QStringList{QStringLiteral("SpeedButton1Click")});
@@ -814,33 +780,34 @@ private slots:
         const QString startupWork = QStringLiteral("orvantis/LOGO_INICIAL.BMP");
         const QString waitWork = QStringLiteral("orvantis/LOGO_INTERMEDIARIO.BMP");
         const QString offWork = QStringLiteral("orvantis/LOGO_FINAL.BMP");
-        QTest::newRow("SpeedButton1") << "SpeedButton1" << 0
-                                      << QStringList{startupWork + "=live start-up"};
-        QTest::newRow("SpeedButton2") << "SpeedButton2" << 0 << QStringList{waitWork + "=live wait"};
+        QTest::newRow("SpeedButton1")
+            << "SpeedButton1" << 0 << QStringList{startupWork + "=live start-up"};
+        QTest::newRow("SpeedButton2")
+            << "SpeedButton2" << 0 << QStringList{waitWork + "=live wait"};
         QTest::newRow("SpeedButton3") << "SpeedButton3" << 0 << QStringList{offWork + "=live off"};
         QTest::newRow("Button1") << "Button1" << 0
-                                 << QStringList{startupWork + "=live start-up", waitWork + "=live wait",
-                                                offWork + "=live off"};
-        QTest::newRow("Button5") << "Button5" << 2 << QStringList{"logo.sys=edited start-up"};
-        QTest::newRow("Button7") << "Button7" << 2 << QStringList{"windows/logow.sys=edited wait"};
-        QTest::newRow("Button9") << "Button9" << 2 << QStringList{"windows/logos.sys=edited off"};
+                                 << QStringList{startupWork + "=live start-up",
+                                                waitWork + "=live wait", offWork + "=live off"};
+        QTest::newRow("Button5") << "Button5" << 2 << QStringList{"LOGO.SYS=edited start-up"};
+        QTest::newRow("Button7") << "Button7" << 2 << QStringList{"WINDOWS/LOGOW.SYS=edited wait"};
+        QTest::newRow("Button9") << "Button9" << 2 << QStringList{"WINDOWS/LOGOS.SYS=edited off"};
         QTest::newRow("Button15") << "Button15" << 2
-                                  << QStringList{"logo.sys=edited start-up",
-                                                 "windows/logow.sys=edited wait",
-                                                 "windows/logos.sys=edited off"};
-        QTest::newRow("Button4") << "Button4" << 3 << QStringList{"logo.sys=backup start-up"};
-        QTest::newRow("Button6") << "Button6" << 3 << QStringList{"logo.sys!"};
-        QTest::newRow("Button8") << "Button8" << 3 << QStringList{"windows/logow.sys=backup wait"};
-        QTest::newRow("Button16") << "Button16" << 3 << QStringList{"windows/logos.sys=backup off"};
+                                  << QStringList{"LOGO.SYS=edited start-up",
+                                                 "WINDOWS/LOGOW.SYS=edited wait",
+                                                 "WINDOWS/LOGOS.SYS=edited off"};
+        QTest::newRow("Button4") << "Button4" << 3 << QStringList{"LOGO.SYS=backup start-up"};
+        QTest::newRow("Button6") << "Button6" << 3 << QStringList{"LOGO.SYS!"};
+        QTest::newRow("Button8") << "Button8" << 3 << QStringList{"WINDOWS/LOGOW.SYS=backup wait"};
+        QTest::newRow("Button16") << "Button16" << 3 << QStringList{"WINDOWS/LOGOS.SYS=backup off"};
     }
 
     void operations() {
         QFETCH(QString, control);
         QFETCH(int, page);
         QFETCH(QStringList, changes);
-        MainWindow window(MachineFiles);
+        MainWindow window(DriveFixture::Machine());
         QVERIFY(window.Show());
-        const QMap<QString, QString> before = Snapshot(window.Drive());
+        const QMap<QString, QString> before = DriveFixture::Snapshot(window.Drive());
         window.ClickTab(page);
         QCOMPARE(window.Form().PageControl1()->currentIndex(), page);
 
@@ -866,7 +833,7 @@ private slots:
             previous = painted;
         }
         QVERIFY(gauge->PaintCount() > previous);
-        QCOMPARE(Snapshot(window.Drive()), Changed(before, changes));
+        QCOMPARE(DriveFixture::Snapshot(window.Drive()), DriveFixture::Changed(before, changes));
         QCOMPARE(window.Dialogs().boxes.size(), std::size_t(0));
     }
 
@@ -1015,7 +982,8 @@ private slots:
         const QRgb face = button->palette().color(QPalette::Button).rgb();
         const QRgb green = qRgb(0, 255, 0);
         // The 128 x 160 picture is centred, and one pixel down and right when pressed.
-        const QPoint at = QPoint((145 - 128) / 2, (177 - 160) / 2) + (pressed ? QPoint(1, 1) : QPoint());
+        const QPoint at =
+            QPoint((145 - 128) / 2, (177 - 160) / 2) + (pressed ? QPoint(1, 1) : QPoint());
         int greens = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -1033,7 +1001,8 @@ private slots:
             // Same picture, shifted; the edge drawn sunken, not raised.
             for (int y = 1; y < 159; y += 7)
                 for (int x = 1; x < 127; x += 5)
-                    QCOMPARE(image.pixel(at + QPoint(x, y)), raised.pixel(at + QPoint(x - 1, y - 1)));
+                    QCOMPARE(image.pixel(at + QPoint(x, y)),
+                             raised.pixel(at + QPoint(x - 1, y - 1)));
             QVERIFY(image.pixel(0, 0) != raised.pixel(0, 0));
             QTest::mouseRelease(button, Qt::LeftButton, {}, button->rect().center());
             QCOMPARE(window.handlers, QStringList{QStringLiteral("SpeedButton1Click")});
@@ -1066,8 +1035,7 @@ private slots:
         QVERIFY(inkLeft > 0);
         const QFontMetrics metrics(button->font());
         const QString caption = QStringLiteral("FECHAR");
-        QCOMPARE(inkLeft - (tile.right() + 1),
-                 4 + metrics.leftBearing(caption.front()));
+        QCOMPARE(inkLeft - (tile.right() + 1), 4 + metrics.leftBearing(caption.front()));
         QVERIFY(inkRight < tile.left() + 16 + 4 + metrics.horizontalAdvance(caption));
         // The pair is centred: the space left of it and right of it differ by a pixel at most.
         const int pair = 16 + 4 + metrics.horizontalAdvance(caption);
