@@ -12,6 +12,6 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xpid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
+export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb ORVANTIS_UNDER_XVFB=1
 unset WAYLAND_DISPLAY
 "$@"

@@ -2,17 +2,18 @@
 # The built program's whole life on a temporary drive under a real X server:
 # start-up, intro window, main window, one extraction, "FECHAR".
 set -u
+# The X server comes from the shared wrapper, which runs this script again inside it.
+[ -n "${ORVANTIS_UNDER_XVFB:-}" ] || exec "$(dirname "$0")/../run_under_xvfb.sh" "$0" "$@"
 program=$1
-for tool in Xvfb xdotool getfattr cmp import convert; do
+for tool in xdotool getfattr cmp import convert; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
 work=$(mktemp -d)
-xpid=""; wmpid=""; apppid=""
+wmpid=""; apppid=""
 cleanup() {
   [ -n "$apppid" ] && kill "$apppid" 2>/dev/null
   [ -n "$wmpid" ] && kill "$wmpid" 2>/dev/null
-  [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
   chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"
 }
 trap cleanup EXIT
@@ -40,12 +41,6 @@ wait_for() { # seconds, command...
   return 1
 }
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xpid=$!
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 if command -v openbox >/dev/null; then
   openbox --sm-disable >"$work/openbox.log" 2>&1 &
   wmpid=$!
