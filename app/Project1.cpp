@@ -8,6 +8,7 @@
 #include "TProgram.h"
 #include "TQtDialogService.h"
 #include "TSampleDrive.h"
+#include "Unit2.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -88,5 +89,13 @@ int main(int argc, char* argv[]) {
     TPlatform platform(drive, clock);
     TQtDialogService dialogs;
     TProgram program(drive, platform, dialogs);
-    return program.Run();
+    // The gauge shows each new value of an operation at the end of a pause;
+    // rehearsing it there puts the value on the screen on time.
+    clock.SetPauseEndWork([&program] {
+        if (TForm2* form = program.Form2())
+            form->Gauge1()->Rehearse();
+    });
+    const int exitCode = program.Run();
+    clock.SetPauseEndWork({});
+    return exitCode;
 }

@@ -160,8 +160,16 @@ void TGauge::RenderAt(QRgb* topLeft, qsizetype stride) const {
 }
 
 void TGauge::PaintNow() {
-    if (!PaintIntoWindow())
+    if (!PaintIntoWindow()) {
         repaint();
+        return;
+    }
+    ++m_paintCount;
+    emit painted();
+}
+
+void TGauge::Rehearse() {
+    PaintIntoWindow();
 }
 
 bool TGauge::PaintIntoWindow() {
@@ -192,8 +200,6 @@ bool TGauge::PaintIntoWindow() {
     DrawInto(*device, offset, region);
     store->endPaint();
     store->flush(region, handle);
-    ++m_paintCount;
-    emit painted();
     return true;
 }
 

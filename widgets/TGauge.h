@@ -39,6 +39,12 @@ public:
     bool ShowText() const { return m_showText; }
     void SetShowText(bool show);
 
+    // Puts the picture already shown on the screen again, the way a new value
+    // goes, so that the next setting finds that way's code and memory warm. No
+    // pixel changes and no paint is counted; where a setting would need Qt's
+    // general repaint, nothing is done.
+    void Rehearse();
+
     // How many times the gauge has been painted since it was made.
     int PaintCount() const { return m_paintCount; }
 
@@ -64,6 +70,8 @@ private:
 
     // Puts the current picture on the screen before returning.
     void PaintNow();
+    // The current picture straight into the window and out to the screen; false
+    // where only Qt's general repaint can show it.
     bool PaintIntoWindow();
     void DrawInto(QPaintDevice& device, const QPoint& offset, const QRegion& region) const;
     const std::vector<int>& TextPixels(const QRect& inner, int percent) const;

@@ -26,6 +26,7 @@
 #include <cstring>
 #include <filesystem>
 #include <random>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -516,6 +517,40 @@ private slots:
         timer.start();
         clock.Sleep(60);
         QVERIFY2(timer.elapsed() >= 60, qPrintable(QString::number(timer.elapsed())));
+    }
+
+    void systemClockRunsPauseEndWorkInsideEachPause() {
+        // The work comes near the end of each pause, once, and the pause keeps
+        // its length: started early it would warm nothing, run after the pause
+        // it would lengthen it.
+        SystemClock clock;
+        QElapsedTimer timer;
+        std::vector<qint64> workAt;
+        clock.SetPauseEndWork([&] { workAt.push_back(timer.nsecsElapsed()); });
+        for (int pause = 0; pause < 3; ++pause) {
+            workAt.clear();
+            timer.start();
+            clock.Sleep(40);
+            const qint64 pauseEnd = timer.nsecsElapsed();
+            QCOMPARE(workAt.size(), std::size_t(1));
+            QVERIFY2(workAt[0] >= 35'000'000 && workAt[0] < pauseEnd,
+                     qPrintable(QStringLiteral("work at %1 ns of a pause of %2 ns")
+                                    .arg(workAt[0])
+                                    .arg(pauseEnd)));
+            QVERIFY2(pauseEnd >= 40'000'000, qPrintable(QString::number(pauseEnd)));
+        }
+
+        // A pause shorter than the work's lead has no room for it.
+        workAt.clear();
+        timer.start();
+        clock.Sleep(1);
+        QVERIFY(workAt.empty());
+        QVERIFY(timer.nsecsElapsed() >= 1'000'000);
+
+        // Taken away, it is no longer run.
+        clock.SetPauseEndWork({});
+        clock.Sleep(5);
+        QVERIFY(workAt.empty());
     }
 
     // ---- FileIsPresent ------------------------------------------------------

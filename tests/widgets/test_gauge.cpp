@@ -1,5 +1,7 @@
 #include "TGauge.h"
 
+#include <QBackingStore>
+#include <QGraphicsColorizeEffect>
 #include <QPainter>
 #include <QScreen>
 #include <QSignalSpy>
@@ -140,6 +142,10 @@ private slots:
     void settingReachesScreenAtOnce();
     void rampReachesScreenStepByStep_data();
     void rampReachesScreenStepByStep();
+    void rehearsalRepaintsWhatIsShown_data();
+    void rehearsalRepaintsWhatIsShown();
+    void rehearsalWithoutDirectWayDoesNothing_data();
+    void rehearsalWithoutDirectWayDoesNothing();
 };
 
 void TestGauge::freshGauge() {
@@ -398,6 +404,80 @@ void TestGauge::rampReachesScreenStepByStep() {
     // Once events run, Qt's repaints leave everything as it should be.
     QCoreApplication::processEvents();
     QVERIFY2(screen.Shows(screen.Shot(), &why), qPrintable(why));
+}
+
+void TestGauge::rehearsalRepaintsWhatIsShown_data() {
+    QTest::addColumn<bool>("coveredAndCut");
+
+    QTest::newRow("whole gauge seen") << false;
+    QTest::newRow("covered and cut off") << true;
+}
+
+void TestGauge::rehearsalRepaintsWhatIsShown() {
+    QFETCH(bool, coveredAndCut);
+
+    GaugeOnScreen screen(coveredAndCut);
+    QVERIFY(screen.Show());
+    screen.gauge.SetProgress(45);
+
+    // Scribbled over on the screen where the gauge is seen, so that only a real
+    // paint can bring its picture back.
+    QWindow* handle = screen.window.windowHandle();
+    QBackingStore* store = screen.window.backingStore();
+    const QRegion seen =
+        screen.gauge.visibleRegion().translated(screen.gauge.mapTo(&screen.window, QPoint(0, 0)));
+    store->beginPaint(seen);
+    {
+        QPainter scribble(store->paintDevice());
+        scribble.setClipRegion(seen);
+        scribble.fillRect(seen.boundingRect(), QColor(0x12, 0x34, 0x56));
+    }
+    store->endPaint();
+    store->flush(seen, handle);
+    QString why;
+    QVERIFY(!screen.Shows(screen.Shot(), &why));
+
+    const int eventsBefore = screen.gauge.paintEvents;
+    const int countBefore = screen.gauge.PaintCount();
+    QSignalSpy paints(&screen.gauge, &TGauge::painted);
+    screen.gauge.Rehearse();
+    // Read back before any event is handled: the same picture, the cover and
+    // what lies past the holder untouched, and no paint of a new picture counted.
+    QVERIFY2(screen.Shows(screen.Shot(), &why), qPrintable(why));
+    QCOMPARE(screen.gauge.paintEvents, eventsBefore);
+    QCOMPARE(screen.gauge.PaintCount(), countBefore);
+    QCOMPARE(paints.count(), 0);
+    QCOMPARE(screen.gauge.Progress(), 45);
+}
+
+void TestGauge::rehearsalWithoutDirectWayDoesNothing_data() {
+    QTest::addColumn<bool>("hidden");
+
+    QTest::newRow("hidden gauge") << true;
+    QTest::newRow("gauge under a graphics effect") << false;
+}
+
+void TestGauge::rehearsalWithoutDirectWayDoesNothing() {
+    QFETCH(bool, hidden);
+
+    // Where a new value would need Qt's general repaint, a rehearsal, which has
+    // nothing new to show, does not ask for one.
+    GaugeOnScreen screen(false);
+    QVERIFY(screen.Show());
+    if (hidden)
+        screen.gauge.hide();
+    else
+        screen.gauge.setGraphicsEffect(new QGraphicsColorizeEffect);
+    QCoreApplication::processEvents();
+    const QImage before = screen.Shot();
+    const int eventsBefore = screen.gauge.paintEvents;
+    const int countBefore = screen.gauge.PaintCount();
+    screen.gauge.Rehearse();
+    QCOMPARE(screen.gauge.paintEvents, eventsBefore);
+    QCoreApplication::processEvents();
+    QCOMPARE(screen.gauge.paintEvents, eventsBefore);
+    QCOMPARE(screen.gauge.PaintCount(), countBefore);
+    QCOMPARE(screen.Shot(), before);
 }
 
 QTEST_MAIN(TestGauge)
