@@ -12,6 +12,7 @@
 #include "TNullDisplay.h"
 #include "TPlatform.h"
 #include "TSampleDrive.h"
+#include "TTimedClock.h"
 #include "TTimedDisplay.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -34,13 +36,29 @@ namespace {
 constexpr int Repetitions = 5;
 
 struct Operation {
+    Operation(const char* name, std::function<void(TLogoOperations&)> run, double pausesMs)
+        : name(name), run(std::move(run)), pausesMs(pausesMs) {}
+
     const char* name;
     std::function<void(TLogoOperations&)> run; // empty for the bare ramps
     double pausesMs;
     std::vector<double> wallMs;
     std::vector<double> settingMs;
     std::vector<int> paints;
+    // Per run: the first setting, which no pause precedes; what the pauses ran
+    // over; and what is left for the file steps once pauses and settings are
+    // taken away.
+    std::vector<double> firstSettingMs;
+    std::vector<double> overrunMs;
+    std::vector<double> stepsMs;
 };
+
+double Sum(const std::vector<double>& values) {
+    double sum = 0;
+    for (double value : values)
+        sum += value;
+    return sum;
+}
 
 double Median(std::vector<double> values) {
     if (values.empty())
@@ -84,7 +102,8 @@ int main(int argc, char** argv) {
     }
     TDrive drive(root);
     SystemClock clock;
-    TPlatform platform(drive, clock);
+    TTimedClock timedClock(clock);
+    TPlatform platform(drive, timedClock);
     LayDrive(platform);
 
     // The gauge in a shown window, so that every setting is really painted.
@@ -115,18 +134,18 @@ int main(int argc, char** argv) {
 
     // clang-format off
     std::vector<Operation> all = {
-        {"ExtractLogo(lsInitial)", [](TLogoOperations& o) { o.ExtractLogo(lsInitial); }, 840, {}, {}, {}},
-        {"ExtractLogo(lsIntermediate)", [](TLogoOperations& o) { o.ExtractLogo(lsIntermediate); }, 840, {}, {}, {}},
-        {"ExtractLogo(lsFinal)", [](TLogoOperations& o) { o.ExtractLogo(lsFinal); }, 840, {}, {}, {}},
-        {"ExtractAllLogos", [](TLogoOperations& o) { o.ExtractAllLogos(); }, 840, {}, {}, {}},
-        {"InsertLogo(lsInitial)", [](TLogoOperations& o) { o.InsertLogo(lsInitial); }, 840, {}, {}, {}},
-        {"InsertLogo(lsIntermediate)", [](TLogoOperations& o) { o.InsertLogo(lsIntermediate); }, 840, {}, {}, {}},
-        {"InsertLogo(lsFinal)", [](TLogoOperations& o) { o.InsertLogo(lsFinal); }, 840, {}, {}, {}},
-        {"InsertAllLogos", [](TLogoOperations& o) { o.InsertAllLogos(); }, 840, {}, {}, {}},
-        {"RestoreBackupLogo(lsInitial)", [](TLogoOperations& o) { o.RestoreBackupLogo(lsInitial); }, 3800, {}, {}, {}},
-        {"RestoreWindowsInitialLogo", [](TLogoOperations& o) { o.RestoreWindowsInitialLogo(); }, 840, {}, {}, {}},
-        {"RestoreBackupLogo(lsIntermediate)", [](TLogoOperations& o) { o.RestoreBackupLogo(lsIntermediate); }, 840, {}, {}, {}},
-        {"RestoreBackupLogo(lsFinal)", [](TLogoOperations& o) { o.RestoreBackupLogo(lsFinal); }, 840, {}, {}, {}},
+        {"ExtractLogo(lsInitial)", [](TLogoOperations& o) { o.ExtractLogo(lsInitial); }, 840},
+        {"ExtractLogo(lsIntermediate)", [](TLogoOperations& o) { o.ExtractLogo(lsIntermediate); }, 840},
+        {"ExtractLogo(lsFinal)", [](TLogoOperations& o) { o.ExtractLogo(lsFinal); }, 840},
+        {"ExtractAllLogos", [](TLogoOperations& o) { o.ExtractAllLogos(); }, 840},
+        {"InsertLogo(lsInitial)", [](TLogoOperations& o) { o.InsertLogo(lsInitial); }, 840},
+        {"InsertLogo(lsIntermediate)", [](TLogoOperations& o) { o.InsertLogo(lsIntermediate); }, 840},
+        {"InsertLogo(lsFinal)", [](TLogoOperations& o) { o.InsertLogo(lsFinal); }, 840},
+        {"InsertAllLogos", [](TLogoOperations& o) { o.InsertAllLogos(); }, 840},
+        {"RestoreBackupLogo(lsInitial)", [](TLogoOperations& o) { o.RestoreBackupLogo(lsInitial); }, 3800},
+        {"RestoreWindowsInitialLogo", [](TLogoOperations& o) { o.RestoreWindowsInitialLogo(); }, 840},
+        {"RestoreBackupLogo(lsIntermediate)", [](TLogoOperations& o) { o.RestoreBackupLogo(lsIntermediate); }, 840},
+        {"RestoreBackupLogo(lsFinal)", [](TLogoOperations& o) { o.RestoreBackupLogo(lsFinal); }, 840},
     };
     // clang-format on
 
@@ -141,73 +160,83 @@ int main(int argc, char** argv) {
     // the file steps each add.
     TNullDisplay nothing;
     TBlankRepaintDisplay blankRepaints(blank);
+    TTimedDisplay timedBlank(blankRepaints);
     std::vector<Operation> bare = {
-        {"ramp alone, no display", {}, 840, {}, {}, {}},
-        {"ramp alone, gauge", {}, 840, {}, {}, {}},
-        {"ramp alone, gauge not rehearsed", {}, 840, {}, {}, {}},
-        {"ramp alone, Qt repaint of a blank", {}, 840, {}, {}, {}},
+        {"ramp alone, no display", {}, 840},
+        {"ramp alone, gauge", {}, 840},
+        {"ramp alone, gauge not rehearsed", {}, 840},
+        {"ramp alone, Qt repaint of a blank", {}, 840},
     };
-    IProgressDisplay* bareDisplays[] = {&nothing, &display, &display, &blankRepaints};
+    IProgressDisplay* bareDisplays[] = {&nothing, &display, &display, &timedBlank};
     // The blank is rehearsed too, so that it is weighed against the gauge on equal terms.
     const std::function<void()> bareWorks[] = {
         {}, rehearseGauge, {}, [&blank] { blank.repaint(); }};
+
+    const auto measure = [&](Operation& operation, const std::function<void()>& body) {
+        display.TakeDurations();
+        timedBlank.TakeDurations();
+        timedClock.TakeOverruns();
+        const int paintsBefore = gauge.PaintCount();
+        const auto start = std::chrono::steady_clock::now();
+        body();
+        const auto end = std::chrono::steady_clock::now();
+        const double wall = std::chrono::duration<double, std::milli>(end - start).count();
+        std::vector<double> settings = display.TakeDurations();
+        if (settings.empty())
+            settings = timedBlank.TakeDurations();
+        const double overrun = Sum(timedClock.TakeOverruns());
+        operation.wallMs.push_back(wall);
+        operation.paints.push_back(gauge.PaintCount() - paintsBefore);
+        operation.settingMs.insert(operation.settingMs.end(), settings.begin(), settings.end());
+        if (!settings.empty())
+            operation.firstSettingMs.push_back(settings.front());
+        operation.overrunMs.push_back(overrun);
+        operation.stepsMs.push_back(wall - operation.pausesMs - overrun - Sum(settings));
+    };
 
     // Round by round, so that every operation sees the same state of the machine.
     for (int round = 0; round < Repetitions; ++round) {
         clock.SetPauseEndWork(rehearseGauge);
         for (Operation& operation : all) {
             LayDrive(platform);
-            display.TakeDurations();
-            const int paintsBefore = gauge.PaintCount();
-            const auto start = std::chrono::steady_clock::now();
-            operation.run(operations);
-            const auto end = std::chrono::steady_clock::now();
-            operation.wallMs.push_back(
-                std::chrono::duration<double, std::milli>(end - start).count());
-            operation.paints.push_back(gauge.PaintCount() - paintsBefore);
-            const std::vector<double> settings = display.TakeDurations();
-            operation.settingMs.insert(operation.settingMs.end(), settings.begin(), settings.end());
+            measure(operation, [&] { operation.run(operations); });
         }
         for (std::size_t i = 0; i < bare.size(); ++i) {
             clock.SetPauseEndWork(bareWorks[i]);
-            const auto start = std::chrono::steady_clock::now();
-            RunWithProgressRamp(*bareDisplays[i], platform, {});
-            const auto end = std::chrono::steady_clock::now();
-            bare[i].wallMs.push_back(
-                std::chrono::duration<double, std::milli>(end - start).count());
-            const std::vector<double> settings = display.TakeDurations();
-            bare[i].settingMs.insert(bare[i].settingMs.end(), settings.begin(), settings.end());
+            measure(bare[i], [&] { RunWithProgressRamp(*bareDisplays[i], platform, {}); });
         }
     }
 
-    std::printf("%-34s %10s %10s %8s %11s %7s\n", "operation", "median ms", "pauses ms", "ratio",
-                "setting ms", "paints");
+    // The medians of a run's parts need not add up to the median of its whole.
+    const auto printRow = [](const Operation& operation) {
+        const double wall = Median(operation.wallMs);
+        std::printf("%-34s %9.1f %7.0f %7.4f", operation.name, wall, operation.pausesMs,
+                    wall / operation.pausesMs);
+        if (operation.settingMs.empty())
+            std::printf(" %8s %8s", "-", "-");
+        else
+            std::printf(" %8.3f %8.3f", Median(operation.settingMs),
+                        Median(operation.firstSettingMs));
+        std::printf(" %8.2f %8.2f\n", Median(operation.overrunMs), Median(operation.stepsMs));
+    };
+    std::printf("%-34s %9s %7s %7s %8s %8s %8s %8s\n", "operation", "median", "pauses", "ratio",
+                "setting", "first", "overrun", "steps");
+    std::printf("%-34s %9s %7s %7s %8s %8s %8s %8s\n", "", "ms", "ms", "", "ms", "ms", "ms", "ms");
     std::vector<double> allSettings;
     double worst = 0;
     bool allPainted = true;
     for (const Operation& operation : all) {
-        const double wall = Median(operation.wallMs);
-        const double ratio = wall / operation.pausesMs;
-        worst = std::max(worst, ratio);
-        const int fewest = *std::min_element(operation.paints.begin(), operation.paints.end());
-        allPainted = allPainted && fewest == 22;
+        worst = std::max(worst, Median(operation.wallMs) / operation.pausesMs);
+        allPainted =
+            allPainted && *std::min_element(operation.paints.begin(), operation.paints.end()) == 22;
         allSettings.insert(allSettings.end(), operation.settingMs.begin(),
                            operation.settingMs.end());
-        std::printf("%-34s %10.1f %10.0f %8.4f %11.3f %7d\n", operation.name, wall,
-                    operation.pausesMs, ratio, Median(operation.settingMs), fewest);
+        printRow(operation);
     }
     std::printf("\nfor comparison, the same ramp without file steps:\n");
-    for (const Operation& operation : bare) {
-        const double wall = Median(operation.wallMs);
-        std::printf("%-34s %10.1f %10.0f %8.4f", operation.name, wall, operation.pausesMs,
-                    wall / operation.pausesMs);
-        if (!operation.settingMs.empty())
-            std::printf(" %11.3f", Median(operation.settingMs));
-        std::printf("\n");
-    }
-    double settingsSum = 0;
-    for (double ms : allSettings)
-        settingsSum += ms;
+    for (const Operation& operation : bare)
+        printRow(operation);
+    const double settingsSum = Sum(allSettings);
     // The wall times carry the mean, which the slow outliers after some pauses raise.
     std::printf(
         "\none display setting, paint included: median %.3f ms, mean %.3f ms (%zu settings)\n",
