@@ -13,6 +13,11 @@ namespace {
 // rest of the pause is waited out awake, since a sleep would let it cool again.
 constexpr std::chrono::microseconds kWorkAhead{1000};
 
+// After a long pause everything is cold and the work's first run is slow, so
+// it runs once more well before the end, where its slowness is hidden.
+constexpr std::chrono::milliseconds kLongPause{200};
+constexpr std::chrono::milliseconds kEarlyWorkAhead{20};
+
 // A thread woken from a sleep starts running some tenths of a millisecond
 // late; the last stretch of a pause is waited out awake, so that the pause
 // the user sees is the pause asked for, not more.
@@ -30,6 +35,10 @@ void SystemClock::Sleep(unsigned ms) {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(ms);
     if (m_pauseEndWork && std::chrono::milliseconds(ms) > kWorkAhead) {
+        if (std::chrono::milliseconds(ms) > kLongPause) {
+            std::this_thread::sleep_until(deadline - kEarlyWorkAhead);
+            m_pauseEndWork();
+        }
         std::this_thread::sleep_until(deadline - kWorkAhead);
         m_pauseEndWork();
     } else if (std::chrono::milliseconds(ms) > kAwakeTail)
