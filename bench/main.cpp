@@ -161,29 +161,36 @@ int main(int argc, char** argv) {
     TNullDisplay nothing;
     TBlankRepaintDisplay blankRepaints(blank);
     TTimedDisplay timedBlank(blankRepaints);
-    std::vector<Operation> bare = {
-        {"ramp alone, no display", {}, 840},
-        {"ramp alone, gauge", {}, 840},
-        {"ramp alone, gauge not rehearsed", {}, 840},
-        {"ramp alone, Qt repaint of a blank", {}, 840},
+    // Each with what it shows, where its settings are timed, and its pause-end
+    // work. The blank is rehearsed too, so that it is weighed against the gauge
+    // on equal terms.
+    struct BareRamp {
+        Operation row;
+        IProgressDisplay* shown;
+        TTimedDisplay* timed; // none for no display
+        std::function<void()> pauseEndWork;
     };
-    IProgressDisplay* bareDisplays[] = {&nothing, &display, &display, &timedBlank};
-    // The blank is rehearsed too, so that it is weighed against the gauge on equal terms.
-    const std::function<void()> bareWorks[] = {
-        {}, rehearseGauge, {}, [&blank] { blank.repaint(); }};
+    std::vector<BareRamp> bare = {
+        {{"ramp alone, no display", {}, 840}, &nothing, nullptr, {}},
+        {{"ramp alone, gauge", {}, 840}, &display, &display, rehearseGauge},
+        {{"ramp alone, gauge not rehearsed", {}, 840}, &display, &display, {}},
+        {{"ramp alone, Qt repaint of a blank", {}, 840},
+         &timedBlank,
+         &timedBlank,
+         [&blank] { blank.repaint(); }},
+    };
 
-    const auto measure = [&](Operation& operation, const std::function<void()>& body) {
-        display.TakeDurations();
-        timedBlank.TakeDurations();
+    const auto measure = [&](Operation& operation, TTimedDisplay* timed,
+                             const std::function<void()>& body) {
+        if (timed)
+            timed->TakeDurations();
         timedClock.TakeOverruns();
         const int paintsBefore = gauge.PaintCount();
         const auto start = std::chrono::steady_clock::now();
         body();
         const auto end = std::chrono::steady_clock::now();
         const double wall = std::chrono::duration<double, std::milli>(end - start).count();
-        std::vector<double> settings = display.TakeDurations();
-        if (settings.empty())
-            settings = timedBlank.TakeDurations();
+        const std::vector<double> settings = timed ? timed->TakeDurations() : std::vector<double>{};
         const double overrun = Sum(timedClock.TakeOverruns());
         operation.wallMs.push_back(wall);
         operation.paints.push_back(gauge.PaintCount() - paintsBefore);
@@ -199,11 +206,11 @@ int main(int argc, char** argv) {
         clock.SetPauseEndWork(rehearseGauge);
         for (Operation& operation : all) {
             LayDrive(platform);
-            measure(operation, [&] { operation.run(operations); });
+            measure(operation, &display, [&] { operation.run(operations); });
         }
-        for (std::size_t i = 0; i < bare.size(); ++i) {
-            clock.SetPauseEndWork(bareWorks[i]);
-            measure(bare[i], [&] { RunWithProgressRamp(*bareDisplays[i], platform, {}); });
+        for (BareRamp& ramp : bare) {
+            clock.SetPauseEndWork(ramp.pauseEndWork);
+            measure(ramp.row, ramp.timed, [&] { RunWithProgressRamp(*ramp.shown, platform, {}); });
         }
     }
 
@@ -234,8 +241,8 @@ int main(int argc, char** argv) {
         printRow(operation);
     }
     std::printf("\nfor comparison, the same ramp without file steps:\n");
-    for (const Operation& operation : bare)
-        printRow(operation);
+    for (const BareRamp& ramp : bare)
+        printRow(ramp.row);
     const double settingsSum = Sum(allSettings);
     // The wall times carry the mean, which the slow outliers after some pauses raise.
     std::printf(

@@ -33,16 +33,18 @@ void SystemClock::Sleep(unsigned ms) {
     thread_local const bool tightened = prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL) == 0;
     static_cast<void>(tightened);
     using Clock = std::chrono::steady_clock;
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(ms);
-    if (m_pauseEndWork && std::chrono::milliseconds(ms) > kWorkAhead) {
-        if (std::chrono::milliseconds(ms) > kLongPause) {
+    const std::chrono::milliseconds pause(ms);
+    const Clock::time_point deadline = Clock::now() + pause;
+    if (m_pauseEndWork && pause > kWorkAhead) {
+        if (pause > kLongPause) {
             std::this_thread::sleep_until(deadline - kEarlyWorkAhead);
             m_pauseEndWork();
         }
         std::this_thread::sleep_until(deadline - kWorkAhead);
         m_pauseEndWork();
-    } else if (std::chrono::milliseconds(ms) > kAwakeTail)
+    } else if (pause > kAwakeTail) {
         std::this_thread::sleep_until(deadline - kAwakeTail);
+    }
     while (Clock::now() < deadline)
         std::this_thread::yield();
 }

@@ -124,6 +124,14 @@ struct GaugeOnScreen {
     QWidget cover;
 };
 
+// The two ways a GaugeOnScreen shows its gauge, as the rows of a table.
+void AddCoverageRows() {
+    QTest::addColumn<bool>("coveredAndCut");
+
+    QTest::newRow("whole gauge seen") << false;
+    QTest::newRow("covered and cut off") << true;
+}
+
 } // namespace
 
 class TestGauge : public QObject {
@@ -360,10 +368,7 @@ void TestGauge::settingReachesScreenAtOnce() {
 }
 
 void TestGauge::rampReachesScreenStepByStep_data() {
-    QTest::addColumn<bool>("coveredAndCut");
-
-    QTest::newRow("whole gauge seen") << false;
-    QTest::newRow("covered and cut off") << true;
+    AddCoverageRows();
 }
 
 void TestGauge::rampReachesScreenStepByStep() {
@@ -407,10 +412,7 @@ void TestGauge::rampReachesScreenStepByStep() {
 }
 
 void TestGauge::rehearsalRepaintsWhatIsShown_data() {
-    QTest::addColumn<bool>("coveredAndCut");
-
-    QTest::newRow("whole gauge seen") << false;
-    QTest::newRow("covered and cut off") << true;
+    AddCoverageRows();
 }
 
 void TestGauge::rehearsalRepaintsWhatIsShown() {
